@@ -1,0 +1,8 @@
+/* orvexrt: every public header of the library. */
+#ifndef ORVEXRT_H
+#define ORVEXRT_H
+
+#include "orvexrt/frame.h"
+#include "orvexrt/intl.h"
+
+#endif

@@ -1,0 +1,3 @@
+#include "datetime/intl_state.h"
+
+INTLSTATE gIntlState{};

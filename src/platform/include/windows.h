@@ -1,0 +1,112 @@
+// The subset of the Win32 API that orvexrt calls, for systems without it.
+// Names, types and signatures are those of <windows.h>; the implementations
+// in this folder give the behaviour the library relies on.
+#ifndef ORVEXRT_PLATFORM_WINDOWS_H
+#define ORVEXRT_PLATFORM_WINDOWS_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#define WINAPI
+#define CALLBACK
+#define DECLSPEC_IMPORT
+
+typedef int BOOL;
+typedef unsigned char BYTE;
+typedef uint16_t WORD;
+typedef uint32_t DWORD;
+typedef int32_t LONG;
+typedef uint32_t UINT;
+typedef uint16_t LANGID;
+typedef uint32_t LCID;
+typedef char CHAR;
+typedef char *LPSTR;
+typedef const char *LPCSTR;
+typedef void *LPVOID;
+typedef const void *LPCVOID;
+typedef void *HANDLE;
+typedef size_t SIZE_T;
+typedef uintptr_t ULONG_PTR;
+typedef struct HINSTANCE__ *HINSTANCE;
+typedef HINSTANCE HMODULE;
+
+#ifndef TRUE
+#define TRUE 1
+#define FALSE 0
+#endif
+
+#define DLL_PROCESS_DETACH 0
+#define DLL_PROCESS_ATTACH 1
+#define DLL_THREAD_ATTACH 2
+#define DLL_THREAD_DETACH 3
+
+#define TLS_OUT_OF_INDEXES ((DWORD)0xFFFFFFFF)
+#define HEAP_ZERO_MEMORY 0x00000008
+
+#define VER_PLATFORM_WIN32_NT 2
+
+#define LANG_NEUTRAL 0x00
+#define PRIMARYLANGID(lgid) ((WORD)(lgid) & 0x3ff)
+#define SUBLANGID(lgid) ((WORD)(lgid) >> 10)
+#define LANGIDFROMLCID(lcid) ((WORD)(lcid))
+
+// A critical section: the same size and alignment as the Win32 record, its
+// contents private to the implementation (a recursive mutex).
+typedef struct _RTL_CRITICAL_SECTION {
+    union {
+        void *pointerAlignment;
+        unsigned char bytes[40];
+    } opaque;
+} CRITICAL_SECTION, *LPCRITICAL_SECTION;
+
+typedef struct _OSVERSIONINFOA {
+    DWORD dwOSVersionInfoSize;
+    DWORD dwMajorVersion;
+    DWORD dwMinorVersion;
+    DWORD dwBuildNumber;
+    DWORD dwPlatformId;
+    CHAR szCSDVersion[128];
+} OSVERSIONINFOA, *LPOSVERSIONINFOA;
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+// kernel: synchronisation and threads
+void WINAPI InitializeCriticalSection(LPCRITICAL_SECTION section);
+void WINAPI DeleteCriticalSection(LPCRITICAL_SECTION section);
+void WINAPI EnterCriticalSection(LPCRITICAL_SECTION section);
+void WINAPI LeaveCriticalSection(LPCRITICAL_SECTION section);
+BOOL WINAPI TryEnterCriticalSection(LPCRITICAL_SECTION section);
+DWORD WINAPI GetCurrentThreadId(void);
+
+// kernel: thread-local storage
+DWORD WINAPI TlsAlloc(void);
+BOOL WINAPI TlsFree(DWORD index);
+LPVOID WINAPI TlsGetValue(DWORD index);
+BOOL WINAPI TlsSetValue(DWORD index, LPVOID value);
+
+// kernel: process heap
+HANDLE WINAPI GetProcessHeap(void);
+LPVOID WINAPI HeapAlloc(HANDLE heap, DWORD flags, SIZE_T size);
+LPVOID WINAPI HeapReAlloc(HANDLE heap, DWORD flags, LPVOID block, SIZE_T size);
+BOOL WINAPI HeapFree(HANDLE heap, DWORD flags, LPVOID block);
+SIZE_T WINAPI HeapSize(HANDLE heap, DWORD flags, LPCVOID block);
+
+// kernel: system information and languages
+BOOL WINAPI GetVersionExA(LPOSVERSIONINFOA info);
+LANGID WINAPI GetSystemDefaultLangID(void);
+LANGID WINAPI GetUserDefaultLangID(void);
+LCID WINAPI GetUserDefaultLCID(void);
+UINT WINAPI GetACP(void);
+BOOL WINAPI IsDBCSLeadByte(BYTE testChar);
+BOOL WINAPI IsDBCSLeadByteEx(UINT codePage, BYTE testChar);
+
+// user: the double-byte character walker
+LPSTR WINAPI CharNextA(LPCSTR p);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif
