@@ -1,6 +1,7 @@
 // Lead bytes of the double-byte ANSI code pages and the character walker.
 #include <windows.h>
 
+#include <array>
 #include <initializer_list>
 
 namespace {
@@ -33,7 +34,17 @@ BOOL WINAPI IsDBCSLeadByteEx(UINT codePage, BYTE testChar) {
     }
 }
 
-BOOL WINAPI IsDBCSLeadByte(BYTE testChar) { return IsDBCSLeadByteEx(GetACP(), testChar); }
+// The ANSI code page is fixed for the life of the process, so its lead bytes
+// are looked up once: the character walker runs on every byte of every text.
+BOOL WINAPI IsDBCSLeadByte(BYTE testChar) {
+    static const auto leads = [] {
+        std::array<bool, 256> table{};
+        const UINT codePage = GetACP();
+        for (int b = 0; b < 256; ++b) table[b] = IsDBCSLeadByteEx(codePage, static_cast<BYTE>(b)) != FALSE;
+        return table;
+    }();
+    return leads[testChar] ? TRUE : FALSE;
+}
 
 // A lead byte followed by the terminator is a character of one byte: the
 // walker never steps over the end of a string.
