@@ -4,5 +4,6 @@
 
 #include "orvexrt/frame.h"
 #include "orvexrt/intl.h"
+#include "orvexrt/number.h"
 
 #endif

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "orvexrt/intl.h"
+
 int32_t IntlCharCount(const char *s)
 {
     if (s == nullptr)
@@ -10,4 +12,21 @@ int32_t IntlCharCount(const char *s)
     for (const char *p = s; *p != '\0'; p = CharNextA(p))
         ++count;
     return count;
+}
+
+const char *IntlSkipSpace(const char *s)
+{
+    if (s == nullptr)
+        return nullptr;
+    const bool dbcs = IntlDBCSEnabled() != 0;
+    const uint16_t blank = IntlDBCSBlank();
+    while (*s != '\0') {
+        if (IntlIsWhiteSpace(*s))
+            ++s;
+        else if (dbcs && IntlIsDBChar(s) && IntlDBCSChar(s) == blank)
+            s = CharNextA(s);
+        else
+            break;
+    }
+    return s;
 }

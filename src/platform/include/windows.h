@@ -59,6 +59,30 @@ typedef struct _RTL_CRITICAL_SECTION {
     } opaque;
 } CRITICAL_SECTION, *LPCRITICAL_SECTION;
 
+typedef int64_t LONGLONG;
+typedef uint64_t ULONGLONG;
+typedef uint16_t USHORT;
+typedef uint32_t ULONG;
+
+// The OLE currency record: a 64-bit integer, low word first.
+typedef union tagCY {
+    struct {
+        ULONG Lo;
+        LONG Hi;
+    };
+    LONGLONG int64;
+} CY;
+
+// The OLE decimal record: a 96-bit magnitude divided by 10^scale.
+typedef struct tagDEC {
+    USHORT wReserved;
+    BYTE scale;
+    BYTE sign;
+    ULONG Hi32;
+    ULONG Lo32;
+    ULONG Mid32;
+} DECIMAL;
+
 typedef struct _OSVERSIONINFOA {
     DWORD dwOSVersionInfoSize;
     DWORD dwMajorVersion;
