@@ -49,6 +49,20 @@ int NumUnpack(const uint8_t *exponentByte, int length, uint8_t *digits, int *cou
     }
     *count = DropTrailingZeros(digits, n);
     *biased = (negative ? static_cast<uint8_t>(~exponent) : exponent) & 0x7F;
+    // Written values never start with a zero digit; a host's unnormalised
+    // record is read as the value it stands for, so that every operation
+    // can rely on a non-zero first digit.
+    int leading = 0;
+    while (leading < *count && digits[leading] == 0) ++leading;
+    if (leading > 0) {
+        std::memmove(digits, digits + leading, static_cast<size_t>(*count - leading));
+        *count -= leading;
+        *biased -= leading;
+    }
+    if (*count == 0) {
+        *biased = kNumZeroBiased;
+        return 0;
+    }
     return negative ? 1 : 0;
 }
 

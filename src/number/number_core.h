@@ -44,7 +44,8 @@ inline bool NumIsValidLength(int length) { return length < 25; }
 
 // Unpacks the bytes after the length byte.  Returns the sign flag (1 for a
 // negative value).  A length below 2 or above 24 gives zero.  Digit bytes out
-// of range are read modulo 100, so that no caller ever sees a digit above 99.
+// of range are read modulo 100 and leading zero digits are dropped, so that
+// callers always see digits 0..99 with a non-zero first one (or zero).
 int NumUnpack(const uint8_t *exponentByte, int length, uint8_t *digits, int *count, int *biased);
 NumUnpacked NumUnpackRecord(const NUMBER *n, int length);
 

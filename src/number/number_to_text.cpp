@@ -27,7 +27,11 @@ struct Significand {
     // character dropped; a carry past the first character leaves "1" one
     // place higher.
     void RoundTo(int keep) {
-        if (keep < 0 || keep >= count) return;
+        if (keep < 0) {
+            count = 0;  // the place falls among the zeros after the point
+            return;
+        }
+        if (keep >= count) return;
         const bool up = chars[keep] >= '5';
         count = keep;
         if (up) {
@@ -54,10 +58,13 @@ Significand SignificandOf(const NumUnpacked &u) {
     s.count = 2 * u.count;
     s.point = 2 * u.Exponent();
     while (s.count > 0 && s.chars[s.count - 1] == '0') --s.count;
-    if (s.count > 0 && s.chars[0] == '0') {
-        std::memmove(s.chars, s.chars + 1, static_cast<size_t>(--s.count));
-        --s.point;
-    }
+    // A written value has one leading "0" at most (a first digit below 10);
+    // a host's unnormalised record may have more.
+    int leading = 0;
+    while (leading < s.count && s.chars[leading] == '0') ++leading;
+    std::memmove(s.chars, s.chars + leading, static_cast<size_t>(s.count - leading));
+    s.count -= leading;
+    s.point -= leading;
     if (s.count == 0) s.point = 0;
     return s;
 }

@@ -120,8 +120,9 @@ TEST(NumberComparison, OrderNullsAndLengths) {
         const NUMBER a = row.a[0] == '#' ? Bytes(row.a + 1) : Parse(row.a);
         const NUMBER b = row.b[0] == '#' ? Bytes(row.b + 1) : Parse(row.b);
         EXPECT_EQ(NumCompare(&a, &b), row.result) << row.a << " vs " << row.b;
-        if (row.result != 0 || (a.bLength < 25 && b.bLength < 25))
+        if (row.result != 0 || (a.bLength < 25 && b.bLength < 25)) {
             EXPECT_EQ(NumCompare(&b, &a), -row.result) << row.b << " vs " << row.a;
+        }
     }
 }
 

@@ -209,7 +209,9 @@ TEST(NumberDouble, GcvtTexts) {
         char buffer[32];
         EXPECT_STREQ(FMTgcvt(&row.value, buffer), row.text);
         NUMBER n;
-        if (std::string(row.text) != "0") EXPECT_GT(NumAsciiToNumber(&n, buffer), 0) << buffer;
+        if (std::string(row.text) != "0") {
+            EXPECT_GT(NumAsciiToNumber(&n, buffer), 0) << buffer;
+        }
     }
 }
 

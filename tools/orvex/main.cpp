@@ -13,7 +13,7 @@ void PrintUsage(std::FILE *out) {
     std::fprintf(out, "usage: orvex [--help | --version] <command> [arguments]\n\ncommands:\n");
     for (const Command &c : Commands()) {
         const std::string head = std::string(c.name) + (c.synopsis.empty() ? "" : " ") + std::string(c.synopsis);
-        std::fprintf(out, "  %-34s %.*s\n", head.c_str(), static_cast<int>(c.summary.size()), c.summary.data());
+        std::fprintf(out, "  %-40s %.*s\n", head.c_str(), static_cast<int>(c.summary.size()), c.summary.data());
     }
 }
 
