@@ -51,8 +51,7 @@ void PeerSnprintf(benchmark::State &state) {
 }
 BENCHMARK(PeerSnprintf);
 
-template <int32_t(ORVEXAPI *Op)(NUMBER *, const NUMBER *, const NUMBER *)>
-void Arithmetic(benchmark::State &state) {
+template <int32_t(ORVEXAPI *Op)(NUMBER *, const NUMBER *, const NUMBER *)> void Arithmetic(benchmark::State &state) {
     const NUMBER a = Parse("12345678901234567890.123456789"), b = Parse("-987.654321");
     NUMBER r;
     for (auto _ : state) benchmark::DoNotOptimize(Op(&r, &a, &b));

@@ -13,33 +13,28 @@
 
 namespace {
 
-void Require(bool holds, const char *what)
-{
+void Require(bool holds, const char *what) {
     if (!holds) {
         std::fprintf(stderr, "invariant broken: %s\n", what);
         std::abort();
     }
 }
 
-std::unique_ptr<char[]> ExactCopy(std::string_view text)
-{
+std::unique_ptr<char[]> ExactCopy(std::string_view text) {
     auto copy = std::make_unique<char[]>(text.size() + 1);
     std::memcpy(copy.get(), text.data(), text.size());
     copy[text.size()] = '\0';
     return copy;
 }
 
-int32_t CountCharacters(const char *s)
-{
+int32_t CountCharacters(const char *s) {
     int32_t count = 0;
-    for (int32_t width; (width = IntlBytesInNextChar(s)) != 0; s += width)
-        ++count;
+    for (int32_t width; (width = IntlBytesInNextChar(s)) != 0; s += width) ++count;
     return count;
 }
 
 // The walkers agree with each other about every character of s.
-void CheckWalkers(const char *s, size_t length)
-{
+void CheckWalkers(const char *s, size_t length) {
     constexpr size_t kPositionalLimit = 256; // the positional tests walk from the start
     const bool dbcs = IntlDBCSEnabled() != 0;
     const char *firstDouble = nullptr;
@@ -52,8 +47,7 @@ void CheckWalkers(const char *s, size_t length)
         const auto lead = static_cast<uint8_t>(p[0]);
         const uint16_t code = width == 2 ? static_cast<uint16_t>(lead << 8 | static_cast<uint8_t>(p[1])) : lead;
         Require(IntlDBCSChar(p) == code, "IntlDBCSChar is lead * 256 + trail");
-        if (width == 2 && firstDouble == nullptr)
-            firstDouble = p;
+        if (width == 2 && firstDouble == nullptr) firstDouble = p;
         if (offset < kPositionalLimit) {
             const int32_t expectLead = dbcs && width == 2 ? 1 : 0;
             Require(IntlIsNthCharDB(s, index) == expectLead, "IntlIsNthCharDB agrees with the walk");
@@ -68,20 +62,17 @@ void CheckWalkers(const char *s, size_t length)
     Require(IntlNextDBCInStr(s) == firstDouble, "IntlNextDBCInStr finds the first double-byte character");
 }
 
-bool IsHalfWidthText(std::string_view text)
-{
+bool IsHalfWidthText(std::string_view text) {
     for (char ch : text) {
         const auto b = static_cast<uint8_t>(ch);
-        if (!((b >= 0x20 && b <= 0x7E) || (b >= 0xA1 && b <= 0xDF)))
-            return false;
+        if (!((b >= 0x20 && b <= 0x7E) || (b >= 0xA1 && b <= 0xDF))) return false;
     }
     return true;
 }
 
 // Full writes at most two bytes per byte; Half never more than one per byte,
 // so it gets the tighter buffer.
-void CheckConversions(const char *src, size_t length)
-{
+void CheckConversions(const char *src, size_t length) {
     auto full = std::make_unique<char[]>(2 * length + 1);
     const int32_t fullCount = IntlStrJapanFull(full.get(), src);
     const size_t fullLength = std::strlen(full.get());
@@ -106,8 +97,7 @@ void CheckConversions(const char *src, size_t length)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char *>(data), size);
     const std::string_view text = bytes.substr(0, bytes.find('\0'));
     const auto src = ExactCopy(text);

@@ -15,7 +15,7 @@ void FrameFirstAttach(HINSTANCE instance) {
     if (gIntlState.hInstance) return;
     gIntlState.hInstance = instance;
     OSVERSIONINFOA version{};
-    version.dwOSVersionInfoSize = sizeof version;  // 148
+    version.dwOSVersionInfoSize = sizeof version; // 148
     if (GetVersionExA(&version)) gIntlState.dwPlatformId = version.dwPlatformId;
     IntlInit();
     gIntlState.bLoaded = 1;

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 struct MEMSTATE {
-    HANDLE hProcessHeap;  // 0 until a block function first needs it
+    HANDLE hProcessHeap; // 0 until a block function first needs it
 };
 
 extern MEMSTATE gMemState;

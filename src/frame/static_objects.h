@@ -13,9 +13,9 @@ extern CR_SECT gFMTParserLock;
 extern CR_SECT gFMTProfileLock;
 
 // Thread-local item indexes of the per-thread records.
-extern uint32_t gCurrAffixItem;    // number pictures' currency affixes
-extern uint32_t gThreadDataItem;   // international settings' FMTTHREADDATA
-extern uint32_t gPrintJobItem;     // printing's per-thread job record
+extern uint32_t gCurrAffixItem;  // number pictures' currency affixes
+extern uint32_t gThreadDataItem; // international settings' FMTTHREADDATA
+extern uint32_t gPrintJobItem;   // printing's per-thread job record
 
 // Creates the objects in order: parser lock, currency-affix index, profile
 // lock, thread-data index, print-job index, main region, thread map, and

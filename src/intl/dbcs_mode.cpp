@@ -17,27 +17,26 @@ enum PrimaryLanguage : uint16_t {
     kFarsi = 0x29,
 };
 
-IntlDBCSLanguage DBCSLanguageOf(uint16_t primaryLang)
-{
+IntlDBCSLanguage DBCSLanguageOf(uint16_t primaryLang) {
     switch (primaryLang) {
-    case kJapanese: return INTL_DBCS_JAPANESE;
-    case kChinese: return INTL_DBCS_CHINESE;
-    case kKorean: return INTL_DBCS_KOREAN;
-    default: return INTL_DBCS_NONE;
+    case kJapanese:
+        return INTL_DBCS_JAPANESE;
+    case kChinese:
+        return INTL_DBCS_CHINESE;
+    case kKorean:
+        return INTL_DBCS_KOREAN;
+    default:
+        return INTL_DBCS_NONE;
     }
 }
 
 // Takes a primary language identifier, or the low 8 bits of a locale
 // identifier (where the primary language of each of these three lies).
-bool IsRightToLeft(uint32_t lang)
-{
-    return lang == kHebrew || lang == kFarsi || lang == kArabic;
-}
+bool IsRightToLeft(uint32_t lang) { return lang == kHebrew || lang == kFarsi || lang == kArabic; }
 
 } // namespace
 
-void ORVEXAPI IntlInit(void)
-{
+void ORVEXAPI IntlInit(void) {
     gIntlState.DBCSLanguage = INTL_DBCS_NONE;
     gIntlState.BiDiEnabled = 0;
     gIntlState.SystemLangID = 0;
@@ -56,27 +55,23 @@ void ORVEXAPI IntlInit(void)
         gIntlState.DBCSLanguage = dbcs;
         return;
     }
-    if (IsRightToLeft(gIntlState.PrimaryLangID) || IsRightToLeft(userLocaleLow))
-        gIntlState.BiDiEnabled = 1;
+    if (IsRightToLeft(gIntlState.PrimaryLangID) || IsRightToLeft(userLocaleLow)) gIntlState.BiDiEnabled = 1;
 }
 
-int32_t ORVEXAPI IntlDBCSEnabled(void)
-{
-    return gIntlState.DBCSEnabled;
-}
+int32_t ORVEXAPI IntlDBCSEnabled(void) { return gIntlState.DBCSEnabled; }
 
-int32_t ORVEXAPI IntlIsBiDiEnabled(void)
-{
-    return gIntlState.BiDiEnabled;
-}
+int32_t ORVEXAPI IntlIsBiDiEnabled(void) { return gIntlState.BiDiEnabled; }
 
-uint16_t ORVEXAPI IntlDBCSBlank(void)
-{
+uint16_t ORVEXAPI IntlDBCSBlank(void) {
     // The ideographic space of each double-byte language's code page.
     switch (gIntlState.DBCSLanguage) {
-    case INTL_DBCS_JAPANESE: return 0x8140;
-    case INTL_DBCS_CHINESE: return 0xA140;
-    case INTL_DBCS_KOREAN: return 0xA1A1;
-    default: return 0;
+    case INTL_DBCS_JAPANESE:
+        return 0x8140;
+    case INTL_DBCS_CHINESE:
+        return 0xA140;
+    case INTL_DBCS_KOREAN:
+        return 0xA1A1;
+    default:
+        return 0;
     }
 }

@@ -13,8 +13,7 @@ int CompareUnsigned(int a, int b) { return a < b ? -1 : (a > b ? 1 : 0); }
 
 // Nulls, zeros and different signs, which decide without looking at the
 // digits; returns true with the verdict in `result` when they decide.
-bool DecideBySignAndNull(int lengthA, int lengthB, const NumUnpacked &x,
-                         const NumUnpacked &y, int &result) {
+bool DecideBySignAndNull(int lengthA, int lengthB, const NumUnpacked &x, const NumUnpacked &y, int &result) {
     if (lengthA == 0 || lengthB == 0) {
         result = lengthA == lengthB ? 0 : (lengthA == 0 ? -1 : 1);
         return true;

@@ -42,7 +42,7 @@ int NumUnpack(const uint8_t *exponentByte, int length, uint8_t *digits, int *cou
     const bool negative = exponent < 0x80;
     int n = length - 1;
     if (negative) {
-        --n;  // the terminator
+        --n; // the terminator
         for (int i = 0; i < n; ++i) digits[i] = static_cast<uint8_t>(((100 - exponentByte[1 + i]) % 100 + 100) % 100);
     } else {
         for (int i = 0; i < n; ++i) digits[i] = static_cast<uint8_t>(exponentByte[1 + i] % 100);
@@ -92,8 +92,7 @@ int NumPack(uint8_t *exponentByte, const uint8_t *digits, int count, int negativ
         count = DropTrailingZeros(work, count);
         const uint8_t exponent = static_cast<uint8_t>(0x80 + biased);
         exponentByte[0] = negative ? static_cast<uint8_t>(~exponent) : exponent;
-        for (int i = 0; i < count; ++i)
-            exponentByte[1 + i] = negative ? static_cast<uint8_t>(100 - work[i]) : work[i];
+        for (int i = 0; i < count; ++i) exponentByte[1 + i] = negative ? static_cast<uint8_t>(100 - work[i]) : work[i];
         written = 1 + count;
         if (negative) exponentByte[written++] = kNumTerminator;
     }

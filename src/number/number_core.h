@@ -24,8 +24,8 @@ constexpr uint8_t kNumTerminator = 0x65;
 
 struct NumUnpacked {
     bool negative = false;
-    int biased = kNumZeroBiased;  // X = 64 + E
-    int count = 0;                // digits in use, no trailing zeros
+    int biased = kNumZeroBiased; // X = 64 + E
+    int count = 0;               // digits in use, no trailing zeros
     uint8_t digits[kNumWorkDigits] = {};
 
     bool IsZero() const { return count == 0; }
@@ -36,9 +36,7 @@ struct NumUnpacked {
 // machine-type conversions read the low six bits; the arithmetic and the
 // comparisons read only the low four when the top bit is set.
 inline int NumLengthOf(const NUMBER *n) { return n->bLength & 0x3F; }
-inline int NumArithLengthOf(const NUMBER *n) {
-    return (n->bLength & 0x80) ? (n->bLength & 0x0F) : (n->bLength & 0x3F);
-}
+inline int NumArithLengthOf(const NUMBER *n) { return (n->bLength & 0x80) ? (n->bLength & 0x0F) : (n->bLength & 0x3F); }
 // A length the library can read: 1 (zero) to 24.
 inline bool NumIsValidLength(int length) { return length < 25; }
 

@@ -58,7 +58,8 @@ void ORVEXAPI NumDECIMALToNumber(NUMBER *out, const DECIMAL *value) {
     constexpr int kPlaces = 16;
     uint8_t digits[kPlaces] = {};
     Magnitude96 magnitude = MagnitudeOf(*value);
-    for (int i = kPlaces - 1; i >= 0 && !magnitude.IsZero(); --i) digits[i] = static_cast<uint8_t>(magnitude.Divide(100));
+    for (int i = kPlaces - 1; i >= 0 && !magnitude.IsZero(); --i)
+        digits[i] = static_cast<uint8_t>(magnitude.Divide(100));
     // An odd scale s puts the units digit at 100^-((s + 1) / 2) and
     // multiplies by 10; an even one puts it at 100^(-s / 2).
     const int scale = value->scale;
@@ -92,13 +93,13 @@ void ORVEXAPI NumToDECIMAL(DECIMAL *out, const NUMBER *value, int32_t *overflow)
     }
     const int e = u.Exponent();
     int count = u.count;
-    int k = e - count;  // the power of 100 of the last digit
+    int k = e - count; // the power of 100 of the last digit
     if (k > kHighestPower || e < kLowestPower) {
         if (overflow) *overflow = 1;
         return;
     }
     if (k < kLowestPower) {
-        count -= kLowestPower - k;  // dropped without rounding
+        count -= kLowestPower - k; // dropped without rounding
         k = kLowestPower;
     }
     bool tooLarge = false;

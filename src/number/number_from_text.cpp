@@ -31,7 +31,7 @@ bool StartsHex(const char *p) { return p[0] == '0' && (p[1] == 'x' || p[1] == 'X
 struct DecimalDigits {
     char kept[kKeptCharacters];
     int keptCount = 0;
-    int point = 0;         // value = 0.kept x 10^point
+    int point = 0; // value = 0.kept x 10^point
     bool sawDigit = false;
 
     void Keep(char c) {
@@ -54,7 +54,7 @@ const char *ReadMantissa(const char *p, DecimalDigits &d) {
     for (++p; IsDigit(*p); ++p) {
         d.sawDigit = true;
         if (d.keptCount == 0 && *p == '0')
-            --d.point;  // a zero before the first significant digit only shifts
+            --d.point; // a zero before the first significant digit only shifts
         else
             d.Keep(*p);
     }
@@ -93,7 +93,8 @@ int PackDecimal(NUMBER *out, const DecimalDigits &d, bool negative) {
     const int biased = decimalExponent / 2;
     if (biased > kNumMaxBiased) return -1;
     uint8_t digits[kNumWorkDigits];
-    for (int i = 0; i < n / 2; ++i) digits[i] = static_cast<uint8_t>((chars[2 * i] - '0') * 10 + chars[2 * i + 1] - '0');
+    for (int i = 0; i < n / 2; ++i)
+        digits[i] = static_cast<uint8_t>((chars[2 * i] - '0') * 10 + chars[2 * i + 1] - '0');
     NumPackRecord(out, digits, n / 2, negative, biased);
     return 1;
 }

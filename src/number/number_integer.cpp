@@ -20,8 +20,7 @@ IntegerPart IntegerPartOf(const NumUnpacked &u) {
 
 // Calls step(d) for every integer digit, then step(0) once for each trailing
 // power of 100: each step is acc = acc x 100 + d.
-template <typename Step>
-void ForEachIntegerStep(const IntegerPart &part, Step step) {
+template <typename Step> void ForEachIntegerStep(const IntegerPart &part, Step step) {
     for (int i = 0; i < part.count; ++i) step(part.digits[i]);
     for (int i = 0; i < part.trailingPowers; ++i) step(0);
 }
@@ -55,7 +54,8 @@ int PackMagnitude(NUMBER *out, uint64_t magnitude, bool negative, bool pad) {
     // stripped by the packing.
     constexpr int kPlaces = 24;
     uint8_t digits[kPlaces] = {};
-    for (int i = kPlaces - 1; i >= 0 && magnitude; --i, magnitude /= 100) digits[i] = static_cast<uint8_t>(magnitude % 100);
+    for (int i = kPlaces - 1; i >= 0 && magnitude; --i, magnitude /= 100)
+        digits[i] = static_cast<uint8_t>(magnitude % 100);
     return NumPackRecord(out, digits, kPlaces, negative, kNumExponentBias + kPlaces, pad);
 }
 

@@ -84,7 +84,8 @@ int32_t ORVEXAPI NumTruncate(NUMBER *value, int32_t precision, int32_t scale) {
         if (g > 0) {
             const long long removed = std::min(g / 2, c);
             u.count = static_cast<int>(c - removed);
-            if (g % 2 != 0 && u.count > 0) u.digits[u.count - 1] = static_cast<uint8_t>(u.digits[u.count - 1] / 10 * 10);
+            if (g % 2 != 0 && u.count > 0)
+                u.digits[u.count - 1] = static_cast<uint8_t>(u.digits[u.count - 1] / 10 * 10);
         }
     }
     NumPackRecord(value, u);

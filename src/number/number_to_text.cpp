@@ -28,7 +28,7 @@ struct Significand {
     // place higher.
     void RoundTo(int keep) {
         if (keep < 0) {
-            count = 0;  // the place falls among the zeros after the point
+            count = 0; // the place falls among the zeros after the point
             return;
         }
         if (keep >= count) return;
@@ -93,7 +93,7 @@ enum class Form { kPlain, kScientific };
 
 struct Layout {
     Form form;
-    int places;  // digit places: of the plain text, or the mantissa's digits
+    int places; // digit places: of the plain text, or the mantissa's digits
 };
 
 // Chooses the form and the digit places for a width w (after the sign).
@@ -138,7 +138,7 @@ bool WritePlain(Text &text, Significand s, int places, int w, bool negative) {
     s.RoundTo(s.point < 1 ? places - zerosAfterPoint : places);
     if (s.point > w) return false;
     const std::string_view digits = s.View();
-    if (digits.empty()) return true;  // nothing significant fits
+    if (digits.empty()) return true; // nothing significant fits
     if (negative) text.Put('-');
     if (s.point >= 1) {
         const int integer = std::min<int>(s.point, static_cast<int>(digits.size()));

@@ -23,11 +23,11 @@ extern "C" {
 
 BOOL WINAPI IsDBCSLeadByteEx(UINT codePage, BYTE testChar) {
     switch (codePage) {
-    case 932:  // Japanese Shift-JIS
+    case 932: // Japanese Shift-JIS
         return InRanges(testChar, {{0x81, 0x9F}, {0xE0, 0xFC}});
-    case 936:  // Simplified Chinese GBK
-    case 949:  // Korean Unified Hangul
-    case 950:  // Traditional Chinese Big5
+    case 936: // Simplified Chinese GBK
+    case 949: // Korean Unified Hangul
+    case 950: // Traditional Chinese Big5
         return InRanges(testChar, {{0x81, 0xFE}});
     default:
         return FALSE;

@@ -25,17 +25,13 @@ void WINAPI InitializeCriticalSection(LPCRITICAL_SECTION section) {
     new (section->opaque.bytes) std::recursive_mutex();
 }
 
-void WINAPI DeleteCriticalSection(LPCRITICAL_SECTION section) {
-    MutexOf(section).~recursive_mutex();
-}
+void WINAPI DeleteCriticalSection(LPCRITICAL_SECTION section) { MutexOf(section).~recursive_mutex(); }
 
 void WINAPI EnterCriticalSection(LPCRITICAL_SECTION section) { MutexOf(section).lock(); }
 
 void WINAPI LeaveCriticalSection(LPCRITICAL_SECTION section) { MutexOf(section).unlock(); }
 
-BOOL WINAPI TryEnterCriticalSection(LPCRITICAL_SECTION section) {
-    return MutexOf(section).try_lock() ? TRUE : FALSE;
-}
+BOOL WINAPI TryEnterCriticalSection(LPCRITICAL_SECTION section) { return MutexOf(section).try_lock() ? TRUE : FALSE; }
 
 DWORD WINAPI GetCurrentThreadId(void) {
     // The kernel's id is unique among live threads, as a Win32 thread id is.

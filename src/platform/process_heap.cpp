@@ -15,9 +15,7 @@ struct alignas(16) BlockHeader {
 // Any non-null value serves: there is one heap.
 HANDLE const kProcessHeap = reinterpret_cast<HANDLE>(static_cast<uintptr_t>(0x50000));
 
-BlockHeader *HeaderOf(LPCVOID block) {
-    return const_cast<BlockHeader *>(static_cast<const BlockHeader *>(block)) - 1;
-}
+BlockHeader *HeaderOf(LPCVOID block) { return const_cast<BlockHeader *>(static_cast<const BlockHeader *>(block)) - 1; }
 
 bool SizeFits(SIZE_T size) { return size <= SIZE_MAX - sizeof(BlockHeader); }
 
@@ -29,9 +27,8 @@ HANDLE WINAPI GetProcessHeap(void) { return kProcessHeap; }
 
 LPVOID WINAPI HeapAlloc(HANDLE, DWORD flags, SIZE_T size) {
     if (!SizeFits(size)) return nullptr;
-    auto *header = static_cast<BlockHeader *>((flags & HEAP_ZERO_MEMORY)
-                                                  ? std::calloc(1, sizeof(BlockHeader) + size)
-                                                  : std::malloc(sizeof(BlockHeader) + size));
+    auto *header = static_cast<BlockHeader *>((flags & HEAP_ZERO_MEMORY) ? std::calloc(1, sizeof(BlockHeader) + size)
+                                                                         : std::malloc(sizeof(BlockHeader) + size));
     if (!header) return nullptr;
     header->size = size;
     return header + 1;
@@ -41,7 +38,7 @@ LPVOID WINAPI HeapReAlloc(HANDLE, DWORD flags, LPVOID block, SIZE_T size) {
     if (!block || !SizeFits(size)) return nullptr;
     const SIZE_T old_size = HeaderOf(block)->size;
     auto *header = static_cast<BlockHeader *>(std::realloc(HeaderOf(block), sizeof(BlockHeader) + size));
-    if (!header) return nullptr;  // the old block is untouched
+    if (!header) return nullptr; // the old block is untouched
     header->size = size;
     if ((flags & HEAP_ZERO_MEMORY) && size > old_size)
         std::memset(reinterpret_cast<char *>(header + 1) + old_size, 0, size - old_size);
@@ -53,8 +50,6 @@ BOOL WINAPI HeapFree(HANDLE, DWORD, LPVOID block) {
     return TRUE;
 }
 
-SIZE_T WINAPI HeapSize(HANDLE, DWORD, LPCVOID block) {
-    return block ? HeaderOf(block)->size : static_cast<SIZE_T>(-1);
-}
+SIZE_T WINAPI HeapSize(HANDLE, DWORD, LPCVOID block) { return block ? HeaderOf(block)->size : static_cast<SIZE_T>(-1); }
 
 } // extern "C"

@@ -10,8 +10,7 @@ extern "C" BOOL WINAPI GetVersionExA(LPOSVERSIONINFOA info) {
     // the caller set them.
     constexpr DWORD kPlainSize = sizeof(OSVERSIONINFOA);
     constexpr DWORD kExtendedSize = 156;
-    if (!info || (info->dwOSVersionInfoSize != kPlainSize && info->dwOSVersionInfoSize != kExtendedSize))
-        return FALSE;
+    if (!info || (info->dwOSVersionInfoSize != kPlainSize && info->dwOSVersionInfoSize != kExtendedSize)) return FALSE;
     info->dwMajorVersion = 10;
     info->dwMinorVersion = 0;
     info->dwBuildNumber = 19045;

@@ -34,11 +34,13 @@ private:
 };
 
 bool OtherThreadCanEnter(CR_SECT *region) {
-    return std::async(std::launch::async, [region] {
-               if (!TryEnterCriticalSection(&region->csSection)) return false;
-               LeaveCriticalSection(&region->csSection);
-               return true;
-           }).get();
+    return std::async(std::launch::async,
+                      [region] {
+                          if (!TryEnterCriticalSection(&region->csSection)) return false;
+                          LeaveCriticalSection(&region->csSection);
+                          return true;
+                      })
+        .get();
 }
 
 TEST(CriticalRegion, UnwindFreesTheRegionAndRewindRestoresTheDepth) {

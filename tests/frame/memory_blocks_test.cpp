@@ -46,7 +46,7 @@ TEST(MemoryBlocks, NullAndZeroSizeRules) {
     void *block = MemRealloc(nullptr, 8);
     ASSERT_NE(block, nullptr);
     EXPECT_TRUE(AllZero(block, 0, 8));
-    EXPECT_EQ(MemRealloc(block, 0), nullptr);  // frees the block
+    EXPECT_EQ(MemRealloc(block, 0), nullptr); // frees the block
     EXPECT_EQ(MemRealloc(nullptr, 0), nullptr);
     MemFree(nullptr);
     EXPECT_EQ(MemSize(nullptr), 0u);

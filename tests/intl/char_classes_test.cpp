@@ -15,16 +15,14 @@ struct Mode {
     uint16_t blank;
 };
 
-void ExpectMode(const Mode &expected)
-{
+void ExpectMode(const Mode &expected) {
     EXPECT_EQ(IntlDBCSEnabled(), expected.dbcs);
     EXPECT_EQ(IntlIsBiDiEnabled(), expected.bidi);
     EXPECT_EQ(IntlDBCSBlank(), expected.blank);
 }
 
 // On a Chinese or Korean system the lead-byte test is the system's own.
-void ExpectKanjiFollowsSystemLeadBytes()
-{
+void ExpectKanjiFollowsSystemLeadBytes() {
     for (int b = 0; b < 256; ++b) {
         const auto byte = static_cast<uint8_t>(b);
         EXPECT_EQ(IntlIsKanji(byte), IsDBCSLeadByte(byte) ? 1 : 0) << "byte " << b;
@@ -33,8 +31,7 @@ void ExpectKanjiFollowsSystemLeadBytes()
 }
 
 // The positional tests answer 0 for every position outside DBCS mode.
-void ExpectNoPositionIsDoubleByte(const std::string &text)
-{
+void ExpectNoPositionIsDoubleByte(const std::string &text) {
     for (int32_t n = -1; n <= static_cast<int32_t>(text.size()); ++n) {
         EXPECT_EQ(IntlIsNthCharDB(text.c_str(), n), 0) << "char " << n;
         EXPECT_EQ(IntlIsNthByteDB(text.c_str(), n), 0) << "byte " << n;
@@ -42,16 +39,14 @@ void ExpectNoPositionIsDoubleByte(const std::string &text)
 }
 
 // Offset of IntlNextDBCInStr's result, -1 for none.
-int NextDBCOffset(const std::string &text)
-{
+int NextDBCOffset(const std::string &text) {
     const char *found = IntlNextDBCInStr(text.c_str());
     return found == nullptr ? -1 : static_cast<int>(found - text.c_str());
 }
 
 } // namespace
 
-TEST(CharClasses, EnglishSystemIsNeitherDBCSNorBiDi)
-{
+TEST(CharClasses, EnglishSystemIsNeitherDBCSNorBiDi) {
     ExpectMode({0, 0, 0});
     for (int b = 0; b < 256; ++b) {
         EXPECT_EQ(IntlIsKanji(static_cast<uint8_t>(b)), 0) << "byte " << b;
@@ -65,31 +60,24 @@ TEST(CharClasses, EnglishSystemIsNeitherDBCSNorBiDi)
     EXPECT_EQ(IntlNextDBCInStr("\x83\x4B"), nullptr);
 }
 
-TEST(CharClasses, NullTexts)
-{
+TEST(CharClasses, NullTexts) {
     EXPECT_EQ(IntlIsDBChar(nullptr), 0);
     EXPECT_EQ(IntlBytesInNextChar(nullptr), 0);
     EXPECT_EQ(IntlDBCSChar(nullptr), 0);
     EXPECT_EQ(IntlNextDBCInStr(nullptr), nullptr);
 }
 
-TEST(CharClasses, HexDigits)
-{
-    for (uint16_t code : {u'0', u'9', u'A', u'F', u'a', u'f'})
-        EXPECT_EQ(IntlCharIsHexDigit(code), 1) << code;
+TEST(CharClasses, HexDigits) {
+    for (uint16_t code : {u'0', u'9', u'A', u'F', u'a', u'f'}) EXPECT_EQ(IntlCharIsHexDigit(code), 1) << code;
     // 0, the neighbours / : @ G ` g of the ranges, and codes whose low byte
     // is a digit or letter.
     for (int code : {0x00, 0x2F, 0x3A, 0x40, 0x47, 0x60, 0x67, 0x8230, 0x0141, 0x8260})
         EXPECT_EQ(IntlCharIsHexDigit(static_cast<uint16_t>(code)), 0) << std::hex << code;
 }
 
-TEST(CharClassesOnJapaneseSystem, ModeIsJapaneseDBCS)
-{
-    ExpectMode({1, 0, 0x8140});
-}
+TEST(CharClassesOnJapaneseSystem, ModeIsJapaneseDBCS) { ExpectMode({1, 0, 0x8140}); }
 
-TEST(CharClassesOnJapaneseSystem, CharacterAtPosition)
-{
+TEST(CharClassesOnJapaneseSystem, CharacterAtPosition) {
     const struct {
         std::string text;
         int32_t isDB;
@@ -112,28 +100,27 @@ TEST(CharClassesOnJapaneseSystem, CharacterAtPosition)
     }
 }
 
-TEST(CharClassesOnJapaneseSystem, NextDoubleByteCharacter)
-{
+TEST(CharClassesOnJapaneseSystem, NextDoubleByteCharacter) {
     const struct {
         std::string text;
         int offset;
     } rows[] = {
-        {"ab\x83\x4B", 2}, {"\xB1\x88\x9F", 1}, {"\x88\x9F", 0},
-        {"abc", -1}, {"", -1}, {"ab\x83", -1},
+        {"ab\x83\x4B", 2}, {"\xB1\x88\x9F", 1}, {"\x88\x9F", 0}, {"abc", -1}, {"", -1}, {"ab\x83", -1},
     };
-    for (const auto &row : rows)
-        EXPECT_EQ(NextDBCOffset(row.text), row.offset) << testing::PrintToString(row.text);
+    for (const auto &row : rows) EXPECT_EQ(NextDBCOffset(row.text), row.offset) << testing::PrintToString(row.text);
 }
 
-TEST(CharClassesOnJapaneseSystem, NthCharacterAndNthByte)
-{
+TEST(CharClassesOnJapaneseSystem, NthCharacterAndNthByte) {
     const struct {
         std::string text;
         std::vector<int32_t> byCharFromMinusOne; // IntlIsNthCharDB for n = -1, 0, 1, ...
         std::vector<int32_t> byByteFromMinusOne; // IntlIsNthByteDB for n = -1, 0, 1, ...
     } rows[] = {
         {"a\x83\x4B", {0, 0, 1, 0, 0}, {0, 0, 1, 2, 0, 0}},
-        {"a\x83\x4B" "b\x88\x9F", {0, 0, 1, 0, 1, 0, 0}, {0, 0, 1, 2, 0, 1, 2, 0}},
+        {"a\x83\x4B"
+         "b\x88\x9F",
+         {0, 0, 1, 0, 1, 0, 0},
+         {0, 0, 1, 2, 0, 1, 2, 0}},
         // The second 0x83 is a trail byte, although it could lead.
         {"\x83\x83\x4B", {0, 1, 0, 0}, {0, 1, 2, 0, 0}},
         {"a\x83", {0, 0, 0, 0}, {0, 0, 0, 0}},
@@ -154,8 +141,7 @@ TEST(CharClassesOnJapaneseSystem, NthCharacterAndNthByte)
     EXPECT_EQ(IntlIsNthByteDB(nullptr, 0), 0);
 }
 
-TEST(CharClassesOnJapaneseSystem, KanjiAndKatakanaByteRanges)
-{
+TEST(CharClassesOnJapaneseSystem, KanjiAndKatakanaByteRanges) {
     const struct {
         uint8_t byte;
         int32_t kanji;
@@ -170,8 +156,7 @@ TEST(CharClassesOnJapaneseSystem, KanjiAndKatakanaByteRanges)
     }
 }
 
-TEST(CharClassesOnKoreanSystem, ModeIsKoreanDBCS)
-{
+TEST(CharClassesOnKoreanSystem, ModeIsKoreanDBCS) {
     ExpectMode({1, 0, 0xA1A1});
     ExpectKanjiFollowsSystemLeadBytes();
     // Lead bytes that the Japanese ranges would not take.
@@ -179,23 +164,20 @@ TEST(CharClassesOnKoreanSystem, ModeIsKoreanDBCS)
     EXPECT_EQ(IntlIsKanji(0xFD), 1);
 }
 
-TEST(CharClassesOnKoreanSystem, WalksByTheKoreanCodePage)
-{
+TEST(CharClassesOnKoreanSystem, WalksByTheKoreanCodePage) {
     const std::string text = "a\xB0\xA1";
     EXPECT_EQ(IntlDBCSChar(text.c_str() + 1), 0xB0A1);
     EXPECT_EQ(IntlIsNthByteDB(text.c_str(), 2), 2);
     EXPECT_EQ(IntlIsNthCharDB(text.c_str(), 1), 1);
 }
 
-TEST(CharClassesOnChineseSystem, ModeIsChineseDBCS)
-{
+TEST(CharClassesOnChineseSystem, ModeIsChineseDBCS) {
     ExpectMode({1, 0, 0xA140});
     ExpectKanjiFollowsSystemLeadBytes();
     EXPECT_EQ(IntlIsKanji(0xA1), 1);
 }
 
-TEST(CharClassesOnHebrewUserSystem, UserLocaleTurnsOnBiDiButNotDBCS)
-{
+TEST(CharClassesOnHebrewUserSystem, UserLocaleTurnsOnBiDiButNotDBCS) {
     ExpectMode({0, 1, 0});
     EXPECT_EQ(IntlIsKanji(0x81), 0);
     ExpectNoPositionIsDoubleByte("a\x83\x4B");

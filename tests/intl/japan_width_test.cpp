@@ -19,53 +19,40 @@ struct Converted {
     bool operator==(const Converted &) const = default;
 };
 
-void PrintTo(const Converted &c, std::ostream *os)
-{
+void PrintTo(const Converted &c, std::ostream *os) {
     *os << testing::PrintToString(c.text) << " (" << c.count << " characters)";
 }
 
 // Converts into a buffer of exactly the documented worst case, so that a
 // sanitizer build catches any write beyond it.
-Converted Convert(Conversion convert, const std::string &src)
-{
+Converted Convert(Conversion convert, const std::string &src) {
     std::vector<char> dst(2 * src.size() + 1, '\x55');
     const int32_t count = convert(dst.data(), src.c_str());
     return {std::string(dst.data()), count};
 }
 
-std::string Code(uint16_t code)
-{
-    return {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
-}
+std::string Code(uint16_t code) { return {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)}; }
 
-bool IsHalfWidthByte(int b)
-{
-    return (b >= 0x20 && b <= 0x7E) || (b >= 0xA1 && b <= 0xDF);
-}
+bool IsHalfWidthByte(int b) { return (b >= 0x20 && b <= 0x7E) || (b >= 0xA1 && b <= 0xDF); }
 
 // Kana bytes for which kana + mark converts to a single full-width character.
-std::vector<int> KanaCombiningWith(char mark)
-{
+std::vector<int> KanaCombiningWith(char mark) {
     std::vector<int> combining;
     for (int kana = 0xA1; kana <= 0xDF; ++kana) {
         const std::string pair = {static_cast<char>(kana), mark};
-        if (Convert(IntlStrJapanFull, pair).count == 1)
-            combining.push_back(kana);
+        if (Convert(IntlStrJapanFull, pair).count == 1) combining.push_back(kana);
     }
     return combining;
 }
 
-std::vector<int> ByteRun(int first, int last)
-{
+std::vector<int> ByteRun(int first, int last) {
     std::vector<int> run;
-    for (int b = first; b <= last; ++b)
-        run.push_back(b);
+    for (int b = first; b <= last; ++b) run.push_back(b);
     return run;
 }
 
 // In either mode a null argument is refused before anything is read.
-void ExpectNullArgumentsRefused()
-{
+void ExpectNullArgumentsRefused() {
     char dst[4] = {};
     for (Conversion convert : {IntlStrJapanFull, IntlStrJapanHalf}) {
         EXPECT_EQ(convert(nullptr, "A"), -1);
@@ -75,8 +62,7 @@ void ExpectNullArgumentsRefused()
 
 } // namespace
 
-TEST(JapanWidth, CopiesUnchangedWhenNotDBCS)
-{
+TEST(JapanWidth, CopiesUnchangedWhenNotDBCS) {
     for (const std::string src : {"", "\xB6\xDE\x41", "\x83\x94 a\x83\x4B", "\x83"}) {
         const Converted unchanged{src, static_cast<int32_t>(src.size())};
         EXPECT_EQ(Convert(IntlStrJapanFull, src), unchanged);
@@ -87,8 +73,7 @@ TEST(JapanWidth, CopiesUnchangedWhenNotDBCS)
 TEST(JapanWidth, NullArgumentsRefused) { ExpectNullArgumentsRefused(); }
 TEST(JapanWidthOnJapaneseSystem, NullArgumentsRefused) { ExpectNullArgumentsRefused(); }
 
-TEST(JapanWidthOnJapaneseSystem, FullWidensHalfWidthText)
-{
+TEST(JapanWidthOnJapaneseSystem, FullWidensHalfWidthText) {
     const struct {
         std::string src;
         Converted full;
@@ -107,7 +92,9 @@ TEST(JapanWidthOnJapaneseSystem, FullWidensHalfWidthText)
         {"\t\x7F\xA0\xFD", {"\t\x7F\xA0\xFD", 4}},
         // Double-byte characters are copied, even when the trail byte looks
         // like a kana followed by a mark.
-        {"\x88\x9F" "A", {"\x88\x9F\x82\x60", 2}},
+        {"\x88\x9F"
+         "A",
+         {"\x88\x9F\x82\x60", 2}},
         {"\x83\xB6\xDE", {"\x83\xB6\x81\x4A", 2}},
         // A lead byte before the terminator is a single byte.
         {"A\x83", {"\x82\x60\x83", 2}},
@@ -116,14 +103,16 @@ TEST(JapanWidthOnJapaneseSystem, FullWidensHalfWidthText)
         EXPECT_EQ(Convert(IntlStrJapanFull, row.src), row.full) << testing::PrintToString(row.src);
 }
 
-TEST(JapanWidthOnJapaneseSystem, HalfNarrowsFullWidthText)
-{
+TEST(JapanWidthOnJapaneseSystem, HalfNarrowsFullWidthText) {
     const struct {
         std::string src;
         Converted half;
     } rows[] = {
         {"\x83\x94", {"\xB3\xDE", 2}},
-        {"\x83\x4B\x82\x60", {"\xB6\xDE" "A", 3}},
+        {"\x83\x4B\x82\x60",
+         {"\xB6\xDE"
+          "A",
+          3}},
         {"\x81\x40\x81\x4A", {" \xDE", 2}},
         {"\x88\x9F", {"\x88\x9F", 1}},
         // Small wa, ka and ke become the plain kana.
@@ -137,11 +126,9 @@ TEST(JapanWidthOnJapaneseSystem, HalfNarrowsFullWidthText)
         EXPECT_EQ(Convert(IntlStrJapanHalf, row.src), row.half) << testing::PrintToString(row.src);
 }
 
-TEST(JapanWidthOnJapaneseSystem, EveryHalfWidthCharacterRoundTrips)
-{
+TEST(JapanWidthOnJapaneseSystem, EveryHalfWidthCharacterRoundTrips) {
     for (int b = 0; b < 256; ++b) {
-        if (!IsHalfWidthByte(b))
-            continue;
+        if (!IsHalfWidthByte(b)) continue;
         const std::string half(1, static_cast<char>(b));
         const Converted full = Convert(IntlStrJapanFull, half);
         ASSERT_EQ(full.text.size(), 2u) << "byte " << b;
@@ -150,13 +137,10 @@ TEST(JapanWidthOnJapaneseSystem, EveryHalfWidthCharacterRoundTrips)
     }
 }
 
-TEST(JapanWidthOnJapaneseSystem, EverySoundMarkPairRoundTrips)
-{
+TEST(JapanWidthOnJapaneseSystem, EverySoundMarkPairRoundTrips) {
     std::vector<int> voiced = {0xB3};
-    for (int b : ByteRun(0xB6, 0xC4))
-        voiced.push_back(b);
-    for (int b : ByteRun(0xCA, 0xCE))
-        voiced.push_back(b);
+    for (int b : ByteRun(0xB6, 0xC4)) voiced.push_back(b);
+    for (int b : ByteRun(0xCA, 0xCE)) voiced.push_back(b);
     EXPECT_EQ(KanaCombiningWith('\xDE'), voiced);
     EXPECT_EQ(KanaCombiningWith('\xDF'), ByteRun(0xCA, 0xCE));
 
@@ -164,8 +148,7 @@ TEST(JapanWidthOnJapaneseSystem, EverySoundMarkPairRoundTrips)
         for (int kana : KanaCombiningWith(mark)) {
             const std::string pair = {static_cast<char>(kana), mark};
             const Converted full = Convert(IntlStrJapanFull, pair);
-            EXPECT_EQ(Convert(IntlStrJapanHalf, full.text), (Converted{pair, 2}))
-                << testing::PrintToString(pair);
+            EXPECT_EQ(Convert(IntlStrJapanHalf, full.text), (Converted{pair, 2})) << testing::PrintToString(pair);
         }
     }
 }
@@ -173,8 +156,7 @@ TEST(JapanWidthOnJapaneseSystem, EverySoundMarkPairRoundTrips)
 // Walks every double-byte code from 0x8140 to 0x84FC: exactly the 187 codes
 // of the table narrow, each back to the text that widens to it, except the
 // three that narrow to a near kana.
-TEST(JapanWidthOnJapaneseSystem, HalfNarrowsExactlyTheTableCodes)
-{
+TEST(JapanWidthOnJapaneseSystem, HalfNarrowsExactlyTheTableCodes) {
     const struct {
         uint16_t code;
         std::string half;
@@ -182,12 +164,10 @@ TEST(JapanWidthOnJapaneseSystem, HalfNarrowsExactlyTheTableCodes)
 
     int narrowed = 0;
     for (uint16_t code = 0x8140; code <= 0x84FC; ++code) {
-        if ((code & 0xFF) < 0x40 || (code & 0xFF) == 0x7F || (code & 0xFF) > 0xFC)
-            continue; // not a trail byte
+        if ((code & 0xFF) < 0x40 || (code & 0xFF) == 0x7F || (code & 0xFF) > 0xFC) continue; // not a trail byte
         const std::string full = Code(code);
         const Converted half = Convert(IntlStrJapanHalf, full);
-        if (half.text == full)
-            continue;
+        if (half.text == full) continue;
         ++narrowed;
         SCOPED_TRACE(testing::Message() << std::hex << code);
         EXPECT_LE(code, 0x8396);
@@ -205,8 +185,7 @@ TEST(JapanWidthOnJapaneseSystem, HalfNarrowsExactlyTheTableCodes)
     EXPECT_EQ(narrowed, 187);
 }
 
-TEST(JapanWidthOnKoreanSystem, ConvertsInAnyDBCSModeAndKeepsTheSystemsCharacters)
-{
+TEST(JapanWidthOnKoreanSystem, ConvertsInAnyDBCSModeAndKeepsTheSystemsCharacters) {
     // 0xB6 leads a Korean character, so the pair is not a half-width kana.
     EXPECT_EQ(Convert(IntlStrJapanFull, "A\xB6\xDE"), (Converted{"\x82\x60\xB6\xDE", 2}));
 }

@@ -19,9 +19,16 @@ TEST(NumberIntegers, IntegerPartAndOverflowFlag) {
         uint32_t bits;
         int overflow;
     } rows[] = {
-        {"123.99", 123, 0}, {"-123.99", uint32_t(-123), 0}, {"0.5", 0, 0}, {"#00", 0, 0},
-        {"3000000000", 0xB2D05E00u, 0}, {"2147483647", 0x7FFFFFFFu, 0}, {"-2147483648", 0x80000000u, 0},
-        {"1e12", uint32_t(1000000000000ull), 1}, {"4294967295", 0xFFFFFFFFu, 0}, {"1e20", 1661992960u, 1},
+        {"123.99", 123, 0},
+        {"-123.99", uint32_t(-123), 0},
+        {"0.5", 0, 0},
+        {"#00", 0, 0},
+        {"3000000000", 0xB2D05E00u, 0},
+        {"2147483647", 0x7FFFFFFFu, 0},
+        {"-2147483648", 0x80000000u, 0},
+        {"1e12", uint32_t(1000000000000ull), 1},
+        {"4294967295", 0xFFFFFFFFu, 0},
+        {"1e20", 1661992960u, 1},
     };
     for (const auto &row : rows) {
         const NUMBER n = row.value[0] == '#' ? Bytes(row.value + 1) : Parse(row.value);
@@ -70,7 +77,10 @@ TEST(NumberCurrency, SixtyFourBitIntegers) {
         int64_t value;
         const char *bytes;
     } rows[] = {
-        {-1, "04 3E 63 64 65"}, {0, "04 C0 00 00 00"}, {1, "04 C1 01 00 00"}, {100, "04 C2 01 00 00"},
+        {-1, "04 3E 63 64 65"},
+        {0, "04 C0 00 00 00"},
+        {1, "04 C1 01 00 00"},
+        {100, "04 C2 01 00 00"},
         {INT64_MAX, "0C CA 09 16 21 48 03 44 36 4D 3A 07 00"},
         {INT64_MIN, "0C 35 5B 4E 43 1C 61 20 2E 17 2A 5C 65"},
     };
@@ -109,8 +119,10 @@ TEST(NumberDecimal, DecimalToNumber) {
         DECIMAL value;
         const char *text;
     } rows[] = {
-        {MakeDecimal(15, 0, 1, false), "1.5"}, {MakeDecimal(15, 0, 2, false), ".15"},
-        {MakeDecimal(15, 0, 0, true), "-15"}, {MakeDecimal(0, 0, 5, false), "0"},
+        {MakeDecimal(15, 0, 1, false), "1.5"},
+        {MakeDecimal(15, 0, 2, false), ".15"},
+        {MakeDecimal(15, 0, 0, true), "-15"},
+        {MakeDecimal(0, 0, 5, false), "0"},
         {MakeDecimal(~0ull, ~0u, 0, false), "79228162514264337593543950335"},
         {MakeDecimal(~0ull, ~0u, 28, false), "7.9228162514264337593543950335"},
         {MakeDecimal(1, 0, 27, true), "-.000000000000000000000000001"},
@@ -202,8 +214,9 @@ TEST(NumberDouble, GcvtTexts) {
         double value;
         const char *text;
     } rows[] = {
-        {0.0, "0"}, {-0.0, "0"}, {std::numeric_limits<double>::quiet_NaN(), "0"}, {0.1, "0.1"}, {-2.5, "-2.5"},
-        {1e20, "1e+20"}, {123456789012345678.0, "1.23456789012346e+17"}, {1e-5, "1e-05"}, {100.0, "100"},
+        {0.0, "0"},     {-0.0, "0"},     {std::numeric_limits<double>::quiet_NaN(), "0"}, {0.1, "0.1"},
+        {-2.5, "-2.5"}, {1e20, "1e+20"}, {123456789012345678.0, "1.23456789012346e+17"},  {1e-5, "1e-05"},
+        {100.0, "100"},
     };
     for (const auto &row : rows) {
         char buffer[32];

@@ -44,10 +44,18 @@ TEST(CharWalker, EnglishStepsByByte) {
 
 TEST(CharWalkerOnJapaneseSystem, LeadBytesOfShiftJIS) {
     ExpectSteps({
-        {"", 0}, {"A", 1},
-        {"\x81\x40", 2}, {"\x9F\x41", 2}, {"\xE0\x5C", 2}, {"\xFC\x7C", 2},  // lead byte ranges
-        {"\x80\x40", 1}, {"\xA0\x40", 1}, {"\xB1\x40", 1}, {"\xDF\x40", 1},  // half-width kana
-        {"\xFD\x40", 1}, {"\x82", 1},  // a lead byte before the terminator stands alone
+        {"", 0},
+        {"A", 1},
+        {"\x81\x40", 2},
+        {"\x9F\x41", 2},
+        {"\xE0\x5C", 2},
+        {"\xFC\x7C", 2}, // lead byte ranges
+        {"\x80\x40", 1},
+        {"\xA0\x40", 1},
+        {"\xB1\x40", 1},
+        {"\xDF\x40", 1}, // half-width kana
+        {"\xFD\x40", 1},
+        {"\x82", 1}, // a lead byte before the terminator stands alone
     });
     for (int b = 0; b < 256; ++b)
         EXPECT_EQ(IsDBCSLeadByte(BYTE(b)) != 0, (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC)) << b;

@@ -11,7 +11,7 @@ namespace orvex {
 struct CalcResult {
     bool ok = false;
     NUMBER value{};
-    size_t errorPosition = 0;  // offset in the expression, when !ok
+    size_t errorPosition = 0; // offset in the expression, when !ok
     std::string error;
 };
 

@@ -15,8 +15,8 @@ enum ExitStatus : int { kSuccess = 0, kFailure = 1, kUsage = 2 };
 
 struct Command {
     std::string_view name;
-    std::string_view synopsis;  // the arguments, for the usage text
-    std::string_view summary;   // one line
+    std::string_view synopsis; // the arguments, for the usage text
+    std::string_view summary;  // one line
     int (*run)(Args args);
 };
 

@@ -8,7 +8,8 @@ int RunCalc(Args args);
 std::span<const Command> Commands() {
     static constexpr Command kCommands[] = {
         {"info", "", "the library version, platform, system language and text modes", RunInfo},
-        {"calc", "[--width N] [--bytes] EXPRESSION", "decimal arithmetic: + - * / ( ) round(x,n) trunc(x,p,s)", RunCalc},
+        {"calc", "[--width N] [--bytes] EXPRESSION", "decimal arithmetic: + - * / ( ) round(x,n) trunc(x,p,s)",
+         RunCalc},
     };
     return kCommands;
 }

@@ -28,8 +28,8 @@ const Command *FindCommand(std::string_view name) {
 int UsageError(std::string_view message, const Command *command) {
     std::fprintf(stderr, "orvex: %.*s\n", static_cast<int>(message.size()), message.data());
     if (command)
-        std::fprintf(stderr, "usage: orvex %.*s %.*s\n", static_cast<int>(command->name.size()),
-                     command->name.data(), static_cast<int>(command->synopsis.size()), command->synopsis.data());
+        std::fprintf(stderr, "usage: orvex %.*s %.*s\n", static_cast<int>(command->name.size()), command->name.data(),
+                     static_cast<int>(command->synopsis.size()), command->synopsis.data());
     else
         PrintUsage(stderr);
     return kUsage;

@@ -46,7 +46,7 @@ typedef HINSTANCE HMODULE;
 #define VER_PLATFORM_WIN32_NT 2
 
 #define LANG_NEUTRAL 0x00
-#define PRIMARYLANGID(lgid) ((WORD)(lgid) & 0x3ff)
+#define PRIMARYLANGID(lgid) ((WORD)(lgid)&0x3ff)
 #define SUBLANGID(lgid) ((WORD)(lgid) >> 10)
 #define LANGIDFROMLCID(lcid) ((WORD)(lcid))
 
