@@ -5,5 +5,6 @@
 #include "orvexrt/frame.h"
 #include "orvexrt/intl.h"
 #include "orvexrt/number.h"
+#include "orvexrt/datetime.h"
 
 #endif

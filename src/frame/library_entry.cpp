@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "datetime/intl_state.h"
+#include "datetime/name_tables.h"
 #include "frame/static_objects.h"
 #include "frame/thread_items.h"
 #include "orvexrt/intl.h"
@@ -18,6 +19,8 @@ void FrameFirstAttach(HINSTANCE instance) {
     version.dwOSVersionInfoSize = sizeof version; // 148
     if (GetVersionExA(&version)) gIntlState.dwPlatformId = version.dwPlatformId;
     IntlInit();
+    FMTLoadNames();
+    gIntlState.bProfileStale = 1;  // read the user's settings at first use
     gIntlState.bLoaded = 1;
 }
 

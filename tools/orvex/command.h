@@ -22,6 +22,9 @@ struct Command {
 
 std::span<const Command> Commands();
 
+// Attaches the library's objects linked into orvex.
+void LoadLibraryObjects();
+
 // Prints the usage of the whole tool, or of one command, to standard error
 // and returns kUsage.
 int UsageError(std::string_view message, const Command *command = nullptr);

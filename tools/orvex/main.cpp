@@ -39,6 +39,7 @@ int UsageError(std::string_view message, const Command *command) {
 
 int main(int argc, char **argv) {
     using namespace orvex;
+    LoadLibraryObjects();
     std::vector<std::string_view> words(argv + 1, argv + argc);
     if (words.empty()) return UsageError("no command given");
     const std::string_view first = words.front();

@@ -92,6 +92,61 @@ typedef struct _OSVERSIONINFOA {
     CHAR szCSDVersion[128];
 } OSVERSIONINFOA, *LPOSVERSIONINFOA;
 
+
+// --- registry, locale information, string resources, system time ---------
+typedef struct HKEY__ *HKEY;
+typedef HKEY *PHKEY;
+typedef LONG LSTATUS;
+typedef DWORD REGSAM;
+typedef BYTE *LPBYTE;
+typedef DWORD *LPDWORD;
+typedef DWORD LCTYPE;
+typedef struct HWND__ *HWND;
+
+#define HKEY_CLASSES_ROOT ((HKEY)(ULONG_PTR)0x80000000)
+#define HKEY_CURRENT_USER ((HKEY)(ULONG_PTR)0x80000001)
+#define HKEY_LOCAL_MACHINE ((HKEY)(ULONG_PTR)0x80000002)
+
+#define ERROR_SUCCESS 0L
+#define ERROR_FILE_NOT_FOUND 2L
+#define ERROR_ACCESS_DENIED 5L
+#define ERROR_INVALID_HANDLE 6L
+#define ERROR_INSUFFICIENT_BUFFER 122L
+#define ERROR_MORE_DATA 234L
+
+#define KEY_QUERY_VALUE 0x0001
+#define KEY_SET_VALUE 0x0002
+#define KEY_READ 0x20019
+#define KEY_WRITE 0x20006
+#define KEY_ALL_ACCESS 0xF003F
+#define REG_OPTION_NON_VOLATILE 0
+
+#define REG_NONE 0
+#define REG_SZ 1
+
+#define LOCALE_USER_DEFAULT 0x0400
+#define LOCALE_SYSTEM_DEFAULT 0x0800
+#define LOCALE_SCURRENCY 0x00000014
+
+typedef uint16_t WCHAR;
+typedef WCHAR *LPWSTR;
+typedef const WCHAR *LPCWSTR;
+typedef BOOL *LPBOOL;
+
+#define CP_ACP 0
+#define CP_UTF8 65001
+
+typedef struct _SYSTEMTIME {
+    WORD wYear;
+    WORD wMonth;
+    WORD wDayOfWeek;
+    WORD wDay;
+    WORD wHour;
+    WORD wMinute;
+    WORD wSecond;
+    WORD wMilliseconds;
+} SYSTEMTIME, *LPSYSTEMTIME;
+
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -128,6 +183,36 @@ BOOL WINAPI IsDBCSLeadByteEx(UINT codePage, BYTE testChar);
 
 // user: the double-byte character walker
 LPSTR WINAPI CharNextA(LPCSTR p);
+
+
+// advapi: the registry (a settings file; see registry.cpp)
+LSTATUS WINAPI RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD options, REGSAM desired, PHKEY result);
+LSTATUS WINAPI RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD reserved, LPSTR keyClass, DWORD options,
+                               REGSAM desired, void *security, PHKEY result, LPDWORD disposition);
+LSTATUS WINAPI RegQueryValueExA(HKEY key, LPCSTR name, LPDWORD reserved, LPDWORD type, LPBYTE data,
+                                LPDWORD dataSize);
+LSTATUS WINAPI RegSetValueExA(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const BYTE *data,
+                              DWORD dataSize);
+LSTATUS WINAPI RegDeleteValueA(HKEY key, LPCSTR name);
+LSTATUS WINAPI RegCloseKey(HKEY key);
+
+// kernel: locale information and the clock
+int WINAPI GetLocaleInfoA(LCID locale, LCTYPE type, LPSTR data, int dataSize);
+BOOL WINAPI SetLocaleInfoA(LCID locale, LCTYPE type, LPCSTR data);
+void WINAPI GetSystemTime(LPSYSTEMTIME time);
+DWORD WINAPI GetLastError(void);
+void WINAPI SetLastError(DWORD error);
+
+// kernel: code-page conversion
+int WINAPI MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR text, int textSize, LPWSTR wide, int wideSize);
+int WINAPI WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR wide, int wideSize, LPSTR text, int textSize,
+                               LPCSTR defaultChar, LPBOOL usedDefault);
+
+// kernel: modules
+HMODULE WINAPI GetModuleHandleA(LPCSTR name);
+
+// user: string resources
+int WINAPI LoadStringA(HINSTANCE instance, UINT id, LPSTR buffer, int bufferMax);
 
 #ifdef __cplusplus
 }

@@ -1,0 +1,37 @@
+// The process's international profile: the active copy that every FMT
+// function reads, the built-in default, and the copy last read from the
+// user's settings; the accessors; the per-thread record.
+#pragma once
+
+#include <cstdint>
+
+#include "orvexrt/datetime.h"
+
+// The built-in defaults (a US-English setup).
+extern const INTLPROFILE kFMTDefaultProfile;
+
+// Re-reads the user's settings into the active profile when the profile is
+// stale.  Takes the profile lock.
+void FMTRefreshProfile();
+
+// Indexed reads of the active profile (refreshing first when stale).
+// Strings: 0 short date, 1 long date, 2 time separator, 3 AM, 4 PM,
+// 5 currency; 6 thousands and 7 decimal separator as one-character texts in
+// the calling thread's buffer (one buffer for both).  Others: null.
+const char *FMTGetIntlString(int32_t index);
+// Values: 0 iTime, 1 iTLZero, 2 iLzero, 3 iDigits, 4 iCurrDigits,
+// 5 iNegCurr, 6 iDateType, 7 iEmpDateBoundryCheck, 10 the iCurrency code,
+// 11 iCountry.  Others: -1.
+int32_t FMTGetIntlValue(int32_t index);
+
+// Per-thread state of the FMT functions.
+struct FMTTHREADDATA {
+    int32_t bValidateBusy;     // the edit-control filter is at work
+    int32_t nLongestDayName;   // cached length of the longest long day name; -1 = not computed
+    int32_t nLongestMonthName; // the same for long month names
+    char szSeparator[2];       // one character and a NUL
+};
+
+// The calling thread's record, made on first use; null when it cannot be
+// made.  Takes the profile lock.
+FMTTHREADDATA *FMTThreadData();
