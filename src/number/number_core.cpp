@@ -59,10 +59,6 @@ int NumUnpack(const uint8_t *exponentByte, int length, uint8_t *digits, int *cou
         *count -= leading;
         *biased -= leading;
     }
-    if (*count == 0) {
-        *biased = kNumZeroBiased;
-        return 0;
-    }
     return negative ? 1 : 0;
 }
 

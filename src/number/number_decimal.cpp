@@ -6,29 +6,31 @@
 
 namespace {
 
-// An unsigned 96-bit magnitude as three 32-bit words, least significant first:
-// every compiler of the library (32-bit ones included) has 64-bit arithmetic.
+// An unsigned magnitude as 32-bit words, least significant first (every
+// compiler of the library, 32-bit ones included, has 64-bit arithmetic).
+// A fourth word holds what goes beyond 96 bits, so that a conversion can
+// tell when its magnitude has outgrown a DECIMAL; the three low words are
+// the magnitude modulo 2^96.
 struct Magnitude96 {
-    uint32_t words[3] = {};
+    uint32_t words[4] = {};
 
-    bool IsZero() const { return !(words[0] | words[1] | words[2]); }
+    bool IsZero() const { return !(words[0] | words[1] | words[2] | words[3]); }
+    bool Beyond96Bits() const { return words[3] != 0; }
 
-    // this = this x factor + addend; returns true when the result needed more
-    // than 96 bits (it is then kept modulo 2^96).
-    bool MultiplyAdd(uint32_t factor, uint32_t addend) {
+    // this = this x factor + addend, modulo 2^128.
+    void MultiplyAdd(uint32_t factor, uint32_t addend) {
         uint64_t carry = addend;
         for (uint32_t &w : words) {
             const uint64_t v = uint64_t{w} * factor + carry;
             w = static_cast<uint32_t>(v);
             carry = v >> 32;
         }
-        return carry != 0;
     }
 
     // this /= divisor; returns the remainder.
     uint32_t Divide(uint32_t divisor) {
         uint64_t remainder = 0;
-        for (int i = 2; i >= 0; --i) {
+        for (int i = 3; i >= 0; --i) {
             const uint64_t v = (remainder << 32) | words[i];
             words[i] = static_cast<uint32_t>(v / divisor);
             remainder = v % divisor;
@@ -41,7 +43,7 @@ constexpr int kLowestPower = -14;
 // A value whose last digit lies above 100^32 cannot fit 96 bits.
 constexpr int kHighestPower = 32;
 
-Magnitude96 MagnitudeOf(const DECIMAL &d) { return Magnitude96{{d.Lo32, d.Mid32, d.Hi32}}; }
+Magnitude96 MagnitudeOf(const DECIMAL &d) { return Magnitude96{{d.Lo32, d.Mid32, d.Hi32, 0}}; }
 
 } // namespace
 
@@ -102,10 +104,17 @@ void ORVEXAPI NumToDECIMAL(DECIMAL *out, const NUMBER *value, int32_t *overflow)
         count -= kLowestPower - k; // dropped without rounding
         k = kLowestPower;
     }
+    // The test looks at the magnitude before each step, so a last step that
+    // carries it past 96 bits goes unreported; the magnitude is kept modulo
+    // 2^96.  (No step can grow it from below 2^96 past 2^128.)
     bool tooLarge = false;
     Magnitude96 acc;
-    for (int i = 0; i < count; ++i) tooLarge |= acc.MultiplyAdd(100, u.digits[i]);
-    for (int i = 0; i < k; ++i) tooLarge |= acc.MultiplyAdd(100, 0);
+    auto step = [&](uint32_t digit) {
+        tooLarge |= acc.Beyond96Bits();
+        acc.MultiplyAdd(100, digit);
+    };
+    for (int i = 0; i < count; ++i) step(u.digits[i]);
+    for (int i = 0; i < k; ++i) step(0);
     if (tooLarge && overflow) *overflow = 1;
     store(acc, k < 0 ? -2 * k : 0, u.negative);
 }

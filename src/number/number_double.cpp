@@ -13,8 +13,10 @@ constexpr double kPowersOf100[10] = {1e0, 1e2, 1e4, 1e6, 1e8, 1e10, 1e12, 1e14, 
 constexpr int kSignificantDigits = 15;
 
 double ToDouble(const NUMBER *value, bool nullIsZero) {
+    // Only a length byte of exactly 0 reads as zero here; other bytes whose
+    // length bits are 0 are null.
+    if (value->bLength == 0 && nullIsZero) return 0.0;
     const int length = NumLengthOf(value);
-    if (length == 0 && nullIsZero) return 0.0;
     double result;
     if (length == 0 || !NumIsValidLength(length)) {
         NumNullDouble(&result);

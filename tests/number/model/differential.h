@@ -6,6 +6,7 @@
 #include "number_model.h"
 
 #include <cstdint>
+#include <map>
 #include <random>
 #include <string>
 #include <string_view>
@@ -25,9 +26,7 @@ public:
     std::uint64_t bits64();
     // A random value of a random bit length from 0 to maxBits (at most 64).
     std::uint64_t sized(int maxBits);
-    template <typename T>
-    T pick(const std::vector<T> &choices)
-    {
+    template <typename T> T pick(const std::vector<T> &choices) {
         return choices[static_cast<std::size_t>(uniform(0, static_cast<int>(choices.size()) - 1))];
     }
 
@@ -78,12 +77,15 @@ public:
     long mismatches() const { return mismatches_; }
 
     void countCase() { ++cases_; }
-    void reportMismatch(const std::string &details);
+    void reportMismatch(const std::string &details, const std::vector<std::string> &checks);
+    // Failed checks by kind (numbers in their names collapsed), for the summary.
+    const std::map<std::string, long> &failedChecks() const { return failedChecks_; }
 
 private:
     std::string name_;
     long cases_ = 0;
     long mismatches_ = 0;
+    std::map<std::string, long> failedChecks_;
 };
 
 // One case: its operands, then any number of checks.  A case with failed
@@ -112,6 +114,7 @@ private:
     Family &family_;
     std::string operands_;
     std::string failures_;
+    std::vector<std::string> failedChecks_;
 };
 
 std::string quoted(std::string_view text);

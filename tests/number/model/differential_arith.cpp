@@ -16,8 +16,7 @@ using BinaryModel = ModelResult (*)(const Bytes &, const Bytes &);
 using ScaledExport = std::int32_t(ORVEXAPI *)(NUMBER *, const NUMBER *, std::int32_t);
 using ScaledModel = ModelResult (*)(const Bytes &, std::int32_t);
 
-NUMBER junkResult(Inputs &inputs)
-{
+NUMBER junkResult(Inputs &inputs) {
     Bytes junk{};
     junk[0] = static_cast<std::uint8_t>(inputs.uniform(0, 255));
     inputs.fillJunk(junk);
@@ -25,16 +24,14 @@ NUMBER junkResult(Inputs &inputs)
 }
 
 void expectResult(Case &check, const std::string &call, const ModelResult &expected, std::int32_t result,
-                  const NUMBER &value)
-{
+                  const NUMBER &value) {
     check.expectValue(call + " result", expected.result, result);
     check.expectNumber(call + " value", expected.value, fromLibrary(value));
 }
 
 // A binary operation into a separate result, into a, into b, and on one
 // operand used three times; the operands must not change.
-void checkBinary(Inputs &inputs, Family &family, BinaryExport run, BinaryModel model)
-{
+void checkBinary(Inputs &inputs, Family &family, BinaryExport run, BinaryModel model) {
     const Bytes a = inputs.number();
     const Bytes b = inputs.partner(a);
     Case check(family);
@@ -63,8 +60,7 @@ void checkBinary(Inputs &inputs, Family &family, BinaryExport run, BinaryModel m
 // An operation with an integer argument, into a separate result and in
 // place.
 void checkScaled(Case &check, Inputs &inputs, const Bytes &value, std::int32_t argument, ScaledExport run,
-                 ScaledModel model)
-{
+                 ScaledModel model) {
     const ModelResult expected = model(value, argument);
     NUMBER x = toLibrary(value), result = junkResult(inputs);
     expectResult(check, "separate result:", expected, run(&result, &x, argument), result);
@@ -75,8 +71,7 @@ void checkScaled(Case &check, Inputs &inputs, const Bytes &value, std::int32_t a
 
 // An in-place operation: a result of 0 must leave all 25 bytes alone.
 void expectInPlace(Case &check, const std::string &call, const ModelResult &expected, const Bytes &before,
-                   std::int32_t result, const NUMBER &after)
-{
+                   std::int32_t result, const NUMBER &after) {
     check.expectValue(call + " result", expected.result, result);
     if (expected.result == 0) {
         check.expectBuffer(call + " leaves the value untouched", before, fromLibrary(after));
@@ -86,8 +81,7 @@ void expectInPlace(Case &check, const std::string &call, const ModelResult &expe
 }
 
 // Decimal places around the value's own digits, and far beyond them.
-std::int32_t placesFor(Inputs &inputs, const Bytes &value)
-{
+std::int32_t placesFor(Inputs &inputs, const Bytes &value) {
     const number_model::Unpacked u =
         number_model::unpack(value, number_model::lengthOf(value, number_model::LengthRule::SixBits));
     const int kind = inputs.uniform(0, 99);
@@ -102,28 +96,15 @@ std::int32_t placesFor(Inputs &inputs, const Bytes &value)
 
 } // namespace
 
-void addCase(Inputs &inputs, Family &family)
-{
-    checkBinary(inputs, family, NumAddition, number_model::add);
-}
+void addCase(Inputs &inputs, Family &family) { checkBinary(inputs, family, NumAddition, number_model::add); }
 
-void subtractCase(Inputs &inputs, Family &family)
-{
-    checkBinary(inputs, family, NumSubtract, number_model::subtract);
-}
+void subtractCase(Inputs &inputs, Family &family) { checkBinary(inputs, family, NumSubtract, number_model::subtract); }
 
-void multiplyCase(Inputs &inputs, Family &family)
-{
-    checkBinary(inputs, family, NumMultiply, number_model::multiply);
-}
+void multiplyCase(Inputs &inputs, Family &family) { checkBinary(inputs, family, NumMultiply, number_model::multiply); }
 
-void divideCase(Inputs &inputs, Family &family)
-{
-    checkBinary(inputs, family, NumDivide, number_model::divide);
-}
+void divideCase(Inputs &inputs, Family &family) { checkBinary(inputs, family, NumDivide, number_model::divide); }
 
-void compareCase(Inputs &inputs, Family &family)
-{
+void compareCase(Inputs &inputs, Family &family) {
     const Bytes a = inputs.number();
     const Bytes b = inputs.partner(a);
     Case check(family);
@@ -135,8 +116,7 @@ void compareCase(Inputs &inputs, Family &family)
     check.expectBuffer("b after the calls", b, fromLibrary(y));
 }
 
-void dateCompareCase(Inputs &inputs, Family &family)
-{
+void dateCompareCase(Inputs &inputs, Family &family) {
     const Bytes a = inputs.dateValue();
     const Bytes b = inputs.nearDate(a);
     Case check(family);
@@ -153,8 +133,7 @@ void dateCompareCase(Inputs &inputs, Family &family)
     }
 }
 
-void roundCase(Inputs &inputs, Family &family)
-{
+void roundCase(Inputs &inputs, Family &family) {
     const Bytes value = inputs.number();
     const std::int32_t places = placesFor(inputs, value);
     Case check(family);
@@ -162,22 +141,20 @@ void roundCase(Inputs &inputs, Family &family)
     checkScaled(check, inputs, value, places, NumRound, number_model::round);
 }
 
-void power10Case(Inputs &inputs, Family &family)
-{
+void power10Case(Inputs &inputs, Family &family) {
     const Bytes value = inputs.number();
-    const std::int32_t power = inputs.chance(0.95) ? inputs.uniform(-65, 65)
-                                                   : inputs.pick<std::int32_t>({INT_MIN, INT_MAX, -61, 61});
+    const std::int32_t power =
+        inputs.chance(0.95) ? inputs.uniform(-65, 65) : inputs.pick<std::int32_t>({INT_MIN, INT_MAX, -61, 61});
     Case check(family);
     check.operand("value", value).operand("power", power);
     checkScaled(check, inputs, value, power, NumPower10, number_model::power10);
 }
 
-void truncateCase(Inputs &inputs, Family &family)
-{
+void truncateCase(Inputs &inputs, Family &family) {
     const Bytes value = inputs.number();
     const std::int32_t scale = inputs.chance(0.9) ? placesFor(inputs, value) : inputs.uniform(-5, 60);
-    const std::int32_t integerPlaces = inputs.chance(0.9) ? inputs.uniform(-4, 60)
-                                                          : inputs.pick<std::int32_t>({-100000000, 100000000});
+    const std::int32_t integerPlaces =
+        inputs.chance(0.9) ? inputs.uniform(-4, 60) : inputs.pick<std::int32_t>({-100000000, 100000000});
     const std::int32_t precision = static_cast<std::int32_t>(
         std::clamp<long long>(static_cast<long long>(scale) + integerPlaces, -1500000000LL, 1500000000LL));
     Case check(family);
@@ -187,8 +164,7 @@ void truncateCase(Inputs &inputs, Family &family)
     expectInPlace(check, "NumTruncate", number_model::truncate(value, precision, scale), value, result, x);
 }
 
-void negateCase(Inputs &inputs, Family &family)
-{
+void negateCase(Inputs &inputs, Family &family) {
     const Bytes value = inputs.number();
     Case check(family);
     check.operand("value", value);

@@ -15,20 +15,17 @@ namespace {
 constexpr std::int32_t kJunkFlag = 0x5A5A5A5A;
 
 void expectConversion(Case &check, const std::string &call, const number_model::NumberResult &expected,
-                      std::int32_t result, const NUMBER &out)
-{
+                      std::int32_t result, const NUMBER &out) {
     check.expectValue(call + " result", expected.result, result);
     check.expectNumber(call + " value", expected.value, fromLibrary(out));
 }
 
 // A value whose integer part has 0 to 24 decimal digits, or any value.
-Bytes integerOperand(Inputs &inputs, int highExponent)
-{
+Bytes integerOperand(Inputs &inputs, int highExponent) {
     return inputs.chance(0.75) ? inputs.value(-1, highExponent) : inputs.number();
 }
 
-std::int64_t signedSized(Inputs &inputs, int maxBits)
-{
+std::int64_t signedSized(Inputs &inputs, int maxBits) {
     const int kind = inputs.uniform(0, 99);
     if (kind < 5) {
         return inputs.pick<std::int64_t>({0, -1, 1, INT64_MIN, INT64_MAX, INT32_MIN, INT32_MAX});
@@ -37,8 +34,7 @@ std::int64_t signedSized(Inputs &inputs, int maxBits)
     return inputs.chance(0.5) ? -magnitude : magnitude;
 }
 
-void checkNumberToInteger(Case &check, const Bytes &value)
-{
+void checkNumberToInteger(Case &check, const Bytes &value) {
     const number_model::IntegerResult expected = number_model::toLong(value);
     const NUMBER number = toLibrary(value);
     const auto asLong = static_cast<std::int32_t>(expected.bits);
@@ -58,15 +54,13 @@ void checkNumberToInteger(Case &check, const Bytes &value)
     check.expectBuffer("value after the calls", value, fromLibrary(number));
 }
 
-void checkIntegerToNumber(Case &check, Inputs &inputs, std::int64_t integer)
-{
+void checkIntegerToNumber(Case &check, Inputs &inputs, std::int64_t integer) {
     const auto asLong = static_cast<std::int32_t>(integer);
     const auto asDWord = static_cast<std::uint32_t>(integer);
     const auto asWord = static_cast<std::uint16_t>(integer);
     NUMBER out{};
     expectConversion(check, "NumLongToNumber", number_model::fromLong(asLong), NumLongToNumber(&out, asLong), out);
-    expectConversion(check, "NumDWordToNumber", number_model::fromDWord(asDWord), NumDWordToNumber(&out, asDWord),
-                     out);
+    expectConversion(check, "NumDWordToNumber", number_model::fromDWord(asDWord), NumDWordToNumber(&out, asDWord), out);
     expectConversion(check, "NumWordToNumber", number_model::fromWord(asWord), NumWordToNumber(&out, asWord), out);
     NUMBER buffer{};
     check.expectTrue("NumGet returns its buffer", NumGet(asWord, &buffer) == &buffer);
@@ -78,8 +72,7 @@ void checkIntegerToNumber(Case &check, Inputs &inputs, std::int64_t integer)
                        fromLibrary(created));
 }
 
-void checkNullToZero(Case &check, const Bytes &value)
-{
+void checkNullToZero(Case &check, const Bytes &value) {
     NUMBER number = toLibrary(value);
     check.expectTrue("NumNullToZero returns its argument", NumNullToZero(&number) == &number);
     const Bytes expected = number_model::nullToZero(value);
@@ -90,15 +83,13 @@ void checkNullToZero(Case &check, const Bytes &value)
     }
 }
 
-CY toCurrency(std::int64_t value)
-{
+CY toCurrency(std::int64_t value) {
     CY currency;
     currency.int64 = value;
     return currency;
 }
 
-number_model::DecimalFields randomDecimal(Inputs &inputs)
-{
+number_model::DecimalFields randomDecimal(Inputs &inputs) {
     number_model::DecimalFields fields;
     const int bitLength = inputs.uniform(0, 96);
     const auto word = [&](int lowBit) {
@@ -113,8 +104,7 @@ number_model::DecimalFields randomDecimal(Inputs &inputs)
     return fields;
 }
 
-DECIMAL toRecord(const number_model::DecimalFields &fields, std::uint16_t reserved)
-{
+DECIMAL toRecord(const number_model::DecimalFields &fields, std::uint16_t reserved) {
     DECIMAL record;
     record.wReserved = reserved;
     record.scale = fields.scale;
@@ -125,8 +115,7 @@ DECIMAL toRecord(const number_model::DecimalFields &fields, std::uint16_t reserv
     return record;
 }
 
-std::string recordText(const DECIMAL &record)
-{
+std::string recordText(const DECIMAL &record) {
     char text[96];
     std::snprintf(text, sizeof text, "reserved %04X scale %u sign %02X hi %08X mid %08X lo %08X", record.wReserved,
                   record.scale, record.sign, record.Hi32, record.Mid32, record.Lo32);
@@ -135,8 +124,7 @@ std::string recordText(const DECIMAL &record)
 
 } // namespace
 
-void integerCase(Inputs &inputs, Family &family)
-{
+void integerCase(Inputs &inputs, Family &family) {
     const Bytes value = integerOperand(inputs, 12);
     const std::int64_t integer = signedSized(inputs, 33);
     const Bytes maybeNull = inputs.number();
@@ -147,8 +135,7 @@ void integerCase(Inputs &inputs, Family &family)
     checkNullToZero(check, maybeNull);
 }
 
-void currencyCase(Inputs &inputs, Family &family)
-{
+void currencyCase(Inputs &inputs, Family &family) {
     const Bytes value = integerOperand(inputs, 11);
     const std::int64_t integer = signedSized(inputs, 64);
     Case check(family);
@@ -167,8 +154,7 @@ void currencyCase(Inputs &inputs, Family &family)
     check.expectValue("NumToLLong overflow", expected.overflow, flag);
 }
 
-void decimalCase(Inputs &inputs, Family &family)
-{
+void decimalCase(Inputs &inputs, Family &family) {
     const number_model::DecimalFields fields = randomDecimal(inputs);
     const Bytes value = inputs.chance(0.75) ? inputs.value(-16, 40) : inputs.number();
     const number_model::DecimalFields junk = randomDecimal(inputs);
@@ -191,8 +177,7 @@ void decimalCase(Inputs &inputs, Family &family)
     check.expectValue("NumToDECIMAL overflow", expected.overflow, flag);
 }
 
-void doubleCase(Inputs &inputs, Family &family)
-{
+void doubleCase(Inputs &inputs, Family &family) {
     const Bytes value = inputs.number();
     const double real = inputs.anyDouble();
     Case check(family);

@@ -10,29 +10,18 @@ namespace number_differential {
 
 using number_model::LengthRule;
 
-int Inputs::uniform(int low, int high)
-{
-    return std::uniform_int_distribution<int>(low, high)(engine_);
-}
+int Inputs::uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine_); }
 
-bool Inputs::chance(double probability)
-{
-    return std::bernoulli_distribution(probability)(engine_);
-}
+bool Inputs::chance(double probability) { return std::bernoulli_distribution(probability)(engine_); }
 
-std::uint64_t Inputs::bits64()
-{
-    return engine_();
-}
+std::uint64_t Inputs::bits64() { return engine_(); }
 
-std::uint64_t Inputs::sized(int maxBits)
-{
+std::uint64_t Inputs::sized(int maxBits) {
     const int length = uniform(0, maxBits);
     return length == 0 ? 0 : bits64() >> (64 - length);
 }
 
-void Inputs::fillJunk(Bytes &number)
-{
+void Inputs::fillJunk(Bytes &number) {
     const int used = std::min(number[0] & 0x3F, 24) + 1;
     for (std::size_t i = static_cast<std::size_t>(used); i < number.size(); ++i) {
         number[i] = static_cast<std::uint8_t>(uniform(0, 255));
@@ -42,8 +31,7 @@ void Inputs::fillJunk(Bytes &number)
 // Base-100 digits with a first and last digit that are not 0, drawn from
 // patterns that stress rounding: random, runs of 99 (carries through every
 // digit), digits around 50, sparse.
-std::vector<int> Inputs::digitRun(int count)
-{
+std::vector<int> Inputs::digitRun(int count) {
     std::vector<int> digits(static_cast<std::size_t>(count));
     const int pattern = uniform(0, 99);
     for (int &digit : digits) {
@@ -66,8 +54,7 @@ std::vector<int> Inputs::digitRun(int count)
     return digits;
 }
 
-Bytes Inputs::write(const Shape &shape)
-{
+Bytes Inputs::write(const Shape &shape) {
     std::vector<std::uint8_t> body;
     body.push_back(static_cast<std::uint8_t>(shape.negative ? 0x3F - shape.exponent : 0xC0 + shape.exponent));
     for (const int digit : shape.digits) {
@@ -84,8 +71,7 @@ Bytes Inputs::write(const Shape &shape)
 // Sets flag bits in the length byte: some are ignored by every reader, the
 // top bit makes the arithmetic read only the low four bits, and 0x20 with
 // the top bit makes the length invalid for the six-bit readers only.
-Bytes Inputs::withOddLengthByte(Bytes number)
-{
+Bytes Inputs::withOddLengthByte(Bytes number) {
     const int length = number[0];
     const int kind = uniform(0, 99);
     if (kind < 30) {
@@ -102,8 +88,7 @@ Bytes Inputs::withOddLengthByte(Bytes number)
     return number;
 }
 
-Bytes Inputs::value(int lowExponent, int highExponent)
-{
+Bytes Inputs::value(int lowExponent, int highExponent) {
     Shape shape;
     shape.negative = chance(0.4);
     const int room = shape.negative ? 22 : 23;
@@ -112,13 +97,12 @@ Bytes Inputs::value(int lowExponent, int highExponent)
     shape.exponent = uniform(lowExponent, highExponent);
     shape.digits = digitRun(count);
     if (chance(0.1) && count < room) {
-        shape.digits.resize(static_cast<std::size_t>(uniform(count + 1, room)), 0);  // trailing zero digits
+        shape.digits.resize(static_cast<std::size_t>(uniform(count + 1, room)), 0); // trailing zero digits
     }
     return write(shape);
 }
 
-Bytes Inputs::number()
-{
+Bytes Inputs::number() {
     const int kind = uniform(0, 99);
     if (kind < 4) {
         Bytes zero = number_model::zeroNumber();
@@ -148,25 +132,24 @@ Bytes Inputs::number()
     return chance(0.06) ? withOddLengthByte(number) : number;
 }
 
-Bytes Inputs::partner(const Bytes &a)
-{
+Bytes Inputs::partner(const Bytes &a) {
     const number_model::Unpacked ua = number_model::unpack(a, number_model::lengthOf(a, LengthRule::SixBits));
     const int kind = uniform(0, 99);
     if (kind < 35 || ua.isZero()) {
         return number();
     }
-    const int offset = uniform(20, 30) * (chance(0.5) ? 1 : -1);
-    if (kind < 60) {
+    if (kind < 60) { // exponents 20 to 30 apart: the smaller lies partly beyond the work area
+        const int offset = uniform(20, 30) * (chance(0.5) ? 1 : -1);
         const int exponent = std::clamp(ua.exponent + offset, -60, 60);
         return value(exponent, exponent);
     }
     Shape shape{ua.negative, ua.exponent, ua.digits};
-    if (kind < 75) {  // nearly the same magnitude: cancellation, close comparisons
+    if (kind < 75) { // nearly the same magnitude: cancellation, close comparisons
         for (int i = 0, n = uniform(1, 3); i < n; ++i) {
             const auto at = static_cast<std::size_t>(uniform(0, static_cast<int>(shape.digits.size()) - 1));
             shape.digits[at] = uniform(0, 99);
         }
-        const int room = 22;  // either sign
+        const int room = 22; // either sign
         if (static_cast<int>(shape.digits.size()) > room) {
             shape.digits.resize(room);
         }
@@ -179,21 +162,34 @@ Bytes Inputs::partner(const Bytes &a)
         shape.negative = chance(0.5);
         return write(shape);
     }
-    if (kind < 83) {  // the same magnitude, either sign
+    if (kind < 83) { // the same magnitude, either sign
         if (shape.digits.size() > 22) {
             return a;
         }
         shape.negative = chance(0.5);
         return write(shape);
     }
-    if (kind < 93) {
+    if (kind < 86) {
         return chance(0.5) ? value(55, 60) : value(-60, -55);
     }
-    return number_model::fromLong(uniform(-99, 99)).value;
+    if (kind < 93 && ua.exponent >= -57) {
+        // Digits down to the 25th place of a's work area, with 50 in the
+        // 24th: subtracting magnitudes leaves exactly 50 there (round up)
+        // when the 25th is dropped, and 49 and a bit when it is not.
+        Shape borrow;
+        borrow.negative = chance(0.5);
+        const int room = borrow.negative ? 22 : 23;
+        borrow.exponent = ua.exponent - (25 - room);
+        borrow.digits = digitRun(room);
+        borrow.digits[static_cast<std::size_t>(room - 2)] = 50;
+        return write(borrow);
+    }
+    Bytes small = number_model::fromLong(uniform(-99, 99)).value;
+    fillJunk(small);
+    return small;
 }
 
-Bytes Inputs::dateValue()
-{
+Bytes Inputs::dateValue() {
     Shape shape;
     shape.negative = chance(0.2);
     shape.exponent = uniform(1, 3);
@@ -202,8 +198,7 @@ Bytes Inputs::dateValue()
     return write(shape);
 }
 
-Bytes Inputs::nearDate(const Bytes &a)
-{
+Bytes Inputs::nearDate(const Bytes &a) {
     const int kind = uniform(0, 99);
     if (kind < 15) {
         return a;
@@ -224,8 +219,7 @@ Bytes Inputs::nearDate(const Bytes &a)
     return near;
 }
 
-std::string Inputs::digitCharacters(int count)
-{
+std::string Inputs::digitCharacters(int count) {
     std::string digits;
     const int pattern = uniform(0, 99);
     for (int i = 0; i < count; ++i) {
@@ -240,8 +234,7 @@ std::string Inputs::digitCharacters(int count)
     return digits;
 }
 
-std::string Inputs::whiteSpace()
-{
+std::string Inputs::whiteSpace() {
     std::string blanks;
     for (int i = uniform(0, 3); i > 0; --i) {
         blanks += pick<char>({' ', ' ', '\t', '\n', '\v', '\f', '\r'});
@@ -249,13 +242,43 @@ std::string Inputs::whiteSpace()
     return blanks;
 }
 
-std::string Inputs::decimalText()
-{
+std::string Inputs::decimalText() {
     const int kind = uniform(0, 99);
     if (kind < 8) {
-        return pick<std::string>({"", " ", ".", "-", "+", "-.", "+.", "e5", ".e1", "0x", "-0x", "+0x", "  0x",
-                                  "0", "-0", "00", "0.", ".0", "1e", "1e+", "1e-", "1.e5", "0e0", "\t\n 7",
-                                  "- 5", "+-5", "0e-200", "0e200", "5.", "-.5", "\xA0" "5", "0x-5", "1E+00007"});
+        return pick<std::string>({"",
+                                  " ",
+                                  ".",
+                                  "-",
+                                  "+",
+                                  "-.",
+                                  "+.",
+                                  "e5",
+                                  ".e1",
+                                  "0x",
+                                  "-0x",
+                                  "+0x",
+                                  "  0x",
+                                  "0",
+                                  "-0",
+                                  "00",
+                                  "0.",
+                                  ".0",
+                                  "1e",
+                                  "1e+",
+                                  "1e-",
+                                  "1.e5",
+                                  "0e0",
+                                  "\t\n 7",
+                                  "- 5",
+                                  "+-5",
+                                  "0e-200",
+                                  "0e200",
+                                  "5.",
+                                  "-.5",
+                                  "\xA0"
+                                  "5",
+                                  "0x-5",
+                                  "1E+00007"});
     }
     if (kind < 20) {
         return whiteSpace() + pick<std::string>({"", "-", "+"}) + hexText();
@@ -263,7 +286,7 @@ std::string Inputs::decimalText()
     std::string text = whiteSpace() + pick<std::string>({"", "", "-", "+"});
     text += std::string(static_cast<std::size_t>(chance(0.8) ? uniform(0, 3) : uniform(0, 60)), '0');
     const int integerKind = uniform(0, 99);
-    const int integerDigits = integerKind < 30 ? 0
+    const int integerDigits = integerKind < 30   ? 0
                               : integerKind < 60 ? uniform(1, 6)
                               : integerKind < 75 ? uniform(20, 30)
                               : integerKind < 95 ? uniform(44, 52)
@@ -273,7 +296,7 @@ std::string Inputs::decimalText()
         digits.front() = '1';
     }
     text += digits;
-    long point = integerDigits;  // the decimal point's position without an exponent
+    long point = integerDigits; // the decimal point's position without an exponent
     if (chance(0.6)) {
         text += '.';
         const int zeros = chance(0.8) ? uniform(0, 5) : uniform(20, 140);
@@ -289,7 +312,7 @@ std::string Inputs::decimalText()
         const int exponentKind = uniform(0, 99);
         if (exponentKind < 40) {
             exponent = uniform(-150, 150);
-        } else if (exponentKind < 80) {  // around the limits P = 120 and P = -128
+        } else if (exponentKind < 80) { // around the limits P = 120 and P = -128
             exponent = pick<long>({119, 120, 121, 122, -127, -128, -129, -130}) - point;
         } else {
             exponent = pick<long>({9999, 10000, -9999, -10000, 123456});
@@ -304,8 +327,7 @@ std::string Inputs::decimalText()
     return text;
 }
 
-std::string Inputs::hexText()
-{
+std::string Inputs::hexText() {
     static constexpr char kHexDigits[] = "0123456789abcdefABCDEF";
     std::string text;
     for (int i = uniform(0, 2); i > 0; --i) {
@@ -324,21 +346,35 @@ std::string Inputs::hexText()
     return text;
 }
 
-double Inputs::anyDouble()
-{
+double Inputs::anyDouble() {
     const int kind = uniform(0, 99);
     if (kind < 35) {
         return std::bit_cast<double>(bits64());
     }
-    if (kind < 75) {  // short decimals: exact ties and clean 15-digit texts
-        const double mantissa = static_cast<double>(static_cast<std::int64_t>(bits64() % 2000000000001ULL) -
-                                                    1000000000000LL);
+    if (kind < 75) { // short decimals: exact ties and clean 15-digit texts
+        const double mantissa =
+            static_cast<double>(static_cast<std::int64_t>(bits64() % 2000000000001ULL) - 1000000000000LL);
         return mantissa * std::pow(10.0, uniform(-30, 30));
     }
-    return pick<double>({0.0, -0.0, 0.1, -0.1, 1e-300, 1e300, 9.99999999999999e119, 1e120, 9.999999999999999e119,
-                         1e-128, 1.1e-128, 9.9e-129, 4.9e-324, std::numeric_limits<double>::max(),
-                         std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
-                         std::numeric_limits<double>::quiet_NaN(), 100000000000000.5, 1000000000000005.0,
+    return pick<double>({0.0,
+                         -0.0,
+                         0.1,
+                         -0.1,
+                         1e-300,
+                         1e300,
+                         9.99999999999999e119,
+                         1e120,
+                         9.999999999999999e119,
+                         1e-128,
+                         1.1e-128,
+                         9.9e-129,
+                         4.9e-324,
+                         std::numeric_limits<double>::max(),
+                         std::numeric_limits<double>::infinity(),
+                         -std::numeric_limits<double>::infinity(),
+                         std::numeric_limits<double>::quiet_NaN(),
+                         100000000000000.5,
+                         1000000000000005.0,
                          123456789012345678.0});
 }
 

@@ -17,8 +17,7 @@ constexpr std::size_t kTextBuffer = 80;
 // A text read into a junk-filled record by `read`, compared with the model.
 template <typename Read>
 void checkTextRead(Case &check, std::string_view what, const std::string &text,
-                   const number_model::NumberResult &expected, Read read, Inputs &inputs)
-{
+                   const number_model::NumberResult &expected, Read read, Inputs &inputs) {
     Bytes junk = number_model::nullNumber();
     junk[0] = static_cast<std::uint8_t>(inputs.uniform(0, 255));
     inputs.fillJunk(junk);
@@ -30,8 +29,7 @@ void checkTextRead(Case &check, std::string_view what, const std::string &text,
 
 // NumToAscii at one width: the text within width + 1 bytes and, unless the
 // model leaves them free, the exact text and result.
-void checkWidth(Case &check, const NUMBER &number, std::int32_t width)
-{
+void checkWidth(Case &check, const NUMBER &number, std::int32_t width) {
     std::array<char, kTextBuffer> buffer;
     buffer.fill(kUntouched);
     const TextResult expected = number_model::toAscii(fromLibrary(number), width);
@@ -56,26 +54,24 @@ void checkWidth(Case &check, const NUMBER &number, std::int32_t width)
     }
     case TextResult::Freedom::None:
         check.expectValue(label + " result", expected.result, result);
-        check.expectText(label + " text", expected.text, std::string(buffer.data(), strnlen(buffer.data(), buffer.size())));
+        check.expectText(label + " text", expected.text,
+                         std::string(buffer.data(), strnlen(buffer.data(), buffer.size())));
         return;
     }
 }
 
 } // namespace
 
-void textInCase(Inputs &inputs, Family &family)
-{
+void textInCase(Inputs &inputs, Family &family) {
     const std::string decimal = inputs.decimalText();
     const std::string hex = inputs.hexText();
     Case check(family);
     check.operand("text", decimal).operand("hex text", hex);
     checkTextRead(check, "NumAsciiToNumber", decimal, number_model::asciiToNumber(decimal), NumAsciiToNumber, inputs);
-    checkTextRead(check, "NumHexAsciiToNumber", hex, number_model::hexAsciiToNumber(hex), NumHexAsciiToNumber,
-                  inputs);
+    checkTextRead(check, "NumHexAsciiToNumber", hex, number_model::hexAsciiToNumber(hex), NumHexAsciiToNumber, inputs);
 }
 
-void textOutCase(Inputs &inputs, Family &family)
-{
+void textOutCase(Inputs &inputs, Family &family) {
     // Half of the values have their point within the widths tried.
     const Bytes value = inputs.chance(0.5) ? inputs.number() : inputs.value(-4, 30);
     const NUMBER number = toLibrary(value);
@@ -85,7 +81,7 @@ void textOutCase(Inputs &inputs, Family &family)
         checkWidth(check, number, width);
     }
     const std::int32_t width = inputs.uniform(1, 60);
-    checkWidth(check, number, width + 0x10000);   // only the low 16 bits count
+    checkWidth(check, number, width + 0x10000); // only the low 16 bits count
     checkWidth(check, number, width - 0x10000);
 }
 

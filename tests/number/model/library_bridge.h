@@ -10,16 +10,14 @@
 
 namespace number_differential {
 
-inline NUMBER toLibrary(const number_model::Bytes &bytes)
-{
+inline NUMBER toLibrary(const number_model::Bytes &bytes) {
     static_assert(sizeof(NUMBER) == sizeof(number_model::Bytes));
     NUMBER number;
     std::memcpy(&number, bytes.data(), sizeof number);
     return number;
 }
 
-inline number_model::Bytes fromLibrary(const NUMBER &number)
-{
+inline number_model::Bytes fromLibrary(const NUMBER &number) {
     number_model::Bytes bytes;
     std::memcpy(bytes.data(), &number, sizeof number);
     return bytes;

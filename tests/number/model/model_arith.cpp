@@ -18,22 +18,19 @@ struct Operand {
     Exact exact;
 };
 
-Operand arithmeticOperand(const Bytes &number)
-{
+Operand arithmeticOperand(const Bytes &number) {
     Unpacked unpacked = unpack(number, lengthOf(number, LengthRule::FourBitsWhenTopSet));
     Exact exact = exactOf(unpacked);
     return {std::move(unpacked), std::move(exact)};
 }
 
-NumberResult packed(const Exact &value)
-{
+NumberResult packed(const Exact &value) {
     const Bytes bytes = pack(value);
     return {bytes, bytes[0]};
 }
 
 // Drops the digits of `value` below 10^lowestExp10 (toward zero).
-Exact truncatedBelow(Exact value, long lowestExp10)
-{
+Exact truncatedBelow(Exact value, long lowestExp10) {
     if (value.exp10 < lowestExp10) {
         value.magnitude /= powerOf10(lowestExp10 - value.exp10);
         value.exp10 = lowestExp10;
@@ -41,8 +38,7 @@ Exact truncatedBelow(Exact value, long lowestExp10)
     return value;
 }
 
-NumberResult addOrSubtract(const Bytes &a, const Bytes &b, bool subtract)
-{
+NumberResult addOrSubtract(const Bytes &a, const Bytes &b, bool subtract) {
     const Operand left = arithmeticOperand(a);
     Operand right = arithmeticOperand(b);
     if (subtract && right.exact.magnitude != 0) {
@@ -50,8 +46,8 @@ NumberResult addOrSubtract(const Bytes &a, const Bytes &b, bool subtract)
     }
     // The larger magnitude (a when equal) fixes the work area; a zero
     // operand contributes nothing.
-    const bool swapped = left.exact.magnitude == 0 ||
-                         (right.exact.magnitude != 0 && compareMagnitudes(left.exact, right.exact) < 0);
+    const bool swapped =
+        left.exact.magnitude == 0 || (right.exact.magnitude != 0 && compareMagnitudes(left.exact, right.exact) < 0);
     const Operand &larger = swapped ? right : left;
     const Operand &smaller = swapped ? left : right;
     if (larger.exact.magnitude == 0) {
@@ -70,8 +66,7 @@ NumberResult addOrSubtract(const Bytes &a, const Bytes &b, bool subtract)
 
 // NumCompare's decisions that need no digits: nulls, zeros, different
 // signs.  Empty when both are non-zero values of the same sign.
-std::optional<int> decideWithoutDigits(const Bytes &a, const Bytes &b)
-{
+std::optional<int> decideWithoutDigits(const Bytes &a, const Bytes &b) {
     const int lengthA = lengthOf(a, LengthRule::FourBitsWhenTopSet);
     const int lengthB = lengthOf(b, LengthRule::FourBitsWhenTopSet);
     if (lengthA == 0) {
@@ -94,33 +89,22 @@ std::optional<int> decideWithoutDigits(const Bytes &a, const Bytes &b)
     return std::nullopt;
 }
 
-bool hasInvalidLength(const Bytes &number)
-{
-    return lengthOf(number, LengthRule::FourBitsWhenTopSet) >= 25;
-}
+bool hasInvalidLength(const Bytes &number) { return lengthOf(number, LengthRule::FourBitsWhenTopSet) >= 25; }
 
 // A date difference this small counts as equal: below 3 x 10^-16, that is
 // E below -7, or E = -7 with a first digit below 3.
-bool withinDateTolerance(const Bytes &difference)
-{
+bool withinDateTolerance(const Bytes &difference) {
     const Unpacked d = unpack(difference, lengthOf(difference, LengthRule::SixBits));
     return d.isZero() || d.exponent < -7 || (d.exponent == -7 && d.digits.front() < 3);
 }
 
 } // namespace
 
-NumberResult add(const Bytes &a, const Bytes &b)
-{
-    return addOrSubtract(a, b, false);
-}
+NumberResult add(const Bytes &a, const Bytes &b) { return addOrSubtract(a, b, false); }
 
-NumberResult subtract(const Bytes &a, const Bytes &b)
-{
-    return addOrSubtract(a, b, true);
-}
+NumberResult subtract(const Bytes &a, const Bytes &b) { return addOrSubtract(a, b, true); }
 
-NumberResult multiply(const Bytes &a, const Bytes &b)
-{
+NumberResult multiply(const Bytes &a, const Bytes &b) {
     const Operand x = arithmeticOperand(a);
     const Operand y = arithmeticOperand(b);
     if (x.unpacked.isZero() || y.unpacked.isZero()) {
@@ -130,8 +114,7 @@ NumberResult multiply(const Bytes &a, const Bytes &b)
                         x.exact.exp10 + y.exact.exp10});
 }
 
-NumberResult divide(const Bytes &a, const Bytes &b)
-{
+NumberResult divide(const Bytes &a, const Bytes &b) {
     const Operand x = arithmeticOperand(a);
     const Operand y = arithmeticOperand(b);
     const bool negative = x.unpacked.negative != y.unpacked.negative;
@@ -150,8 +133,7 @@ NumberResult divide(const Bytes &a, const Bytes &b)
     return packed(Exact{negative, quotient, lastExp10});
 }
 
-NumberResult negate(const Bytes &value)
-{
+NumberResult negate(const Bytes &value) {
     const int length = lengthOf(value, LengthRule::SixBits);
     if (length == 0 || length >= 25) {
         return {value, 0};
@@ -161,8 +143,7 @@ NumberResult negate(const Bytes &value)
     return packed(exact);
 }
 
-int compare(const Bytes &a, const Bytes &b)
-{
+int compare(const Bytes &a, const Bytes &b) {
     if (hasInvalidLength(a) || hasInvalidLength(b)) {
         return 0;
     }
@@ -175,8 +156,7 @@ int compare(const Bytes &a, const Bytes &b)
     return x.exact.negative ? -byMagnitude : byMagnitude;
 }
 
-DateCompareResult dateCompare(const Bytes &a, const Bytes &b)
-{
+DateCompareResult dateCompare(const Bytes &a, const Bytes &b) {
     DateCompareResult result{0, a, b};
     if (hasInvalidLength(a) || hasInvalidLength(b)) {
         return result;
@@ -197,13 +177,12 @@ DateCompareResult dateCompare(const Bytes &a, const Bytes &b)
     return result;
 }
 
-NumberResult round(const Bytes &value, std::int32_t places)
-{
+NumberResult round(const Bytes &value, std::int32_t places) {
     const Unpacked unpacked = unpack(value, lengthOf(value, LengthRule::SixBits));
     if (unpacked.isZero()) {
         return packed(Exact{});
     }
-    const long long kept = 2LL * unpacked.exponent + places;  // decimal places from the first digit position
+    const long long kept = 2LL * unpacked.exponent + places; // decimal places from the first digit position
     const long long available = 2LL * static_cast<long long>(unpacked.digits.size());
     if (kept < 0) {
         return packed(Exact{});
@@ -216,8 +195,7 @@ NumberResult round(const Bytes &value, std::int32_t places)
     return packed(Exact{exact.negative, divideRoundingHalfUp(exact.magnitude, unitExp10 - exact.exp10), unitExp10});
 }
 
-NumberResult truncate(const Bytes &value, std::int32_t precision, std::int32_t scale)
-{
+NumberResult truncate(const Bytes &value, std::int32_t precision, std::int32_t scale) {
     const int length = lengthOf(value, LengthRule::SixBits);
     if (length == 0 || length >= 25) {
         return {value, 0};
@@ -244,8 +222,7 @@ NumberResult truncate(const Bytes &value, std::int32_t precision, std::int32_t s
     return {bytes, 1};
 }
 
-NumberResult power10(const Bytes &value, std::int32_t power)
-{
+NumberResult power10(const Bytes &value, std::int32_t power) {
     if (power < -60 || power > 60) {
         return {nullNumber(), 0};
     }

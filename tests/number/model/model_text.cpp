@@ -15,16 +15,12 @@ class Cursor {
 public:
     explicit Cursor(std::string_view text) : text_(text.substr(0, text.find('\0'))) {}
 
-    char peek(std::size_t ahead = 0) const
-    {
-        return pos_ + ahead < text_.size() ? text_[pos_ + ahead] : '\0';
-    }
+    char peek(std::size_t ahead = 0) const { return pos_ + ahead < text_.size() ? text_[pos_ + ahead] : '\0'; }
     void advance(std::size_t count = 1) { pos_ += count; }
     std::size_t position() const { return pos_; }
     std::string_view rest() const { return text_.substr(pos_); }
 
-    bool accept(char wanted)
-    {
+    bool accept(char wanted) {
         if (peek() != wanted) {
             return false;
         }
@@ -37,18 +33,11 @@ private:
     std::size_t pos_ = 0;
 };
 
-bool isWhiteSpace(char c)
-{
-    return c == ' ' || (c >= 0x09 && c <= 0x0D);
-}
+bool isWhiteSpace(char c) { return c == ' ' || (c >= 0x09 && c <= 0x0D); }
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-int hexDigitValue(char c)
-{
+int hexDigitValue(char c) {
     if (isDigit(c)) {
         return c - '0';
     }
@@ -61,20 +50,15 @@ int hexDigitValue(char c)
     return -1;
 }
 
-bool startsHexPrefix(const Cursor &cursor)
-{
+bool startsHexPrefix(const Cursor &cursor) {
     return cursor.peek() == '0' && (cursor.peek(1) == 'x' || cursor.peek(1) == 'X');
 }
 
-NumberResult failed(std::int32_t code)
-{
-    return {nullNumber(), code};
-}
+NumberResult failed(std::int32_t code) { return {nullNumber(), code}; }
 
 // Multiplies every digit by `factor` and adds `carry` at the end, carrying
 // leftwards; a carry out of the first digit becomes a new first digit.
-void scaleDigits(std::vector<int> &digits, long &exponent, int factor, int carry)
-{
+void scaleDigits(std::vector<int> &digits, long &exponent, int factor, int carry) {
     for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
         const int product = *it * factor + carry;
         *it = product % 100;
@@ -89,8 +73,7 @@ void scaleDigits(std::vector<int> &digits, long &exponent, int factor, int carry
 // Multiplies a non-negative NUMBER by a factor below 100 in place, digit by
 // digit: a full 23-digit value first loses its last digit (half up), and
 // trailing zero digits that the product leaves are kept.
-Bytes multiplySmall(const Bytes &value, int factor)
-{
+Bytes multiplySmall(const Bytes &value, int factor) {
     const int length = value[0] & 0x3F;
     if (length < 2) {
         return value;
@@ -104,7 +87,9 @@ Bytes multiplySmall(const Bytes &value, int factor)
     }
     scaleDigits(digits, exponent, factor, 0);
     std::vector<std::uint8_t> body{static_cast<std::uint8_t>(0xC0 + exponent)};
-    body.insert(body.end(), digits.begin(), digits.end());
+    for (const int digit : digits) {
+        body.push_back(static_cast<std::uint8_t>(digit));
+    }
     return numberFromBytes(body);
 }
 
@@ -117,9 +102,8 @@ struct DecimalDigits {
     bool anyDigit = false;
 };
 
-void readIntegerDigits(Cursor &cursor, DecimalDigits &number)
-{
-    while (cursor.peek() == '0') {  // leading zeros: seen, but not significant
+void readIntegerDigits(Cursor &cursor, DecimalDigits &number) {
+    while (cursor.peek() == '0') { // leading zeros: seen, but not significant
         number.anyDigit = true;
         cursor.advance();
     }
@@ -133,8 +117,7 @@ void readIntegerDigits(Cursor &cursor, DecimalDigits &number)
     }
 }
 
-void readFractionDigits(Cursor &cursor, DecimalDigits &number)
-{
+void readFractionDigits(Cursor &cursor, DecimalDigits &number) {
     while (isDigit(cursor.peek())) {
         number.anyDigit = true;
         if (number.kept.empty() && cursor.peek() == '0') {
@@ -147,8 +130,7 @@ void readFractionDigits(Cursor &cursor, DecimalDigits &number)
 }
 
 // Reads an exponent field; false when it reaches the limit.
-bool readExponent(Cursor &cursor, DecimalDigits &number)
-{
+bool readExponent(Cursor &cursor, DecimalDigits &number) {
     if (cursor.peek() != 'e' && cursor.peek() != 'E') {
         return true;
     }
@@ -171,8 +153,7 @@ bool readExponent(Cursor &cursor, DecimalDigits &number)
 
 // Packs the collected digits, or answers -1 / -2 when the point lies out of
 // range.
-NumberResult buildDecimal(const DecimalDigits &number, bool negative, std::size_t consumed)
-{
+NumberResult buildDecimal(const DecimalDigits &number, bool negative, std::size_t consumed) {
     long biasedDecimal = 128 + number.point;
     if (biasedDecimal < 0) {
         return failed(-2);
@@ -198,45 +179,35 @@ NumberResult buildDecimal(const DecimalDigits &number, bool negative, std::size_
 // derives them.
 struct Shown {
     bool negative = false;
-    std::string digits;  // S
-    long point = 0;      // P: value = 0.S x 10^P
+    std::string digits; // S
+    long point = 0;     // P: value = 0.S x 10^P
     mpz_class integer() const { return mpz_class(digits); }
     long count() const { return static_cast<long>(digits.size()); }
 };
 
 // S rounded half up to `kept` characters (padded with zeros when longer).
-mpz_class roundedDigits(const Shown &shown, long kept)
-{
+mpz_class roundedDigits(const Shown &shown, long kept) {
     if (kept >= shown.count()) {
         return shown.integer() * powerOf10(kept - shown.count());
     }
     return divideRoundingHalfUp(shown.integer(), shown.count() - kept);
 }
 
-std::string signOf(const Shown &shown)
-{
-    return shown.negative ? "-" : "";
-}
+std::string signOf(const Shown &shown) { return shown.negative ? "-" : ""; }
 
-TextResult notFitting()
-{
-    return {0, "", TextResult::Freedom::Text};
-}
+TextResult notFitting() { return {0, "", TextResult::Freedom::Text}; }
 
-TextResult written(std::string text)
-{
+TextResult written(std::string text) {
     const auto length = static_cast<std::int32_t>(text.size());
     return {length, std::move(text), TextResult::Freedom::None};
 }
 
-std::string twoDigits(long value)
-{
+std::string twoDigits(long value) {
     return std::string(1, static_cast<char>('0' + value / 10)) + static_cast<char>('0' + value % 10);
 }
 
 // d.ddddE+xx filling the width (after the sign) exactly.
-TextResult scientific(const Shown &shown, long width)
-{
+TextResult scientific(const Shown &shown, long width) {
     const long mantissaDigits = width - 5;
     if (mantissaDigits < 1) {
         return notFitting();
@@ -256,29 +227,27 @@ TextResult scientific(const Shown &shown, long width)
                    twoDigits(exponent < 0 ? -exponent : exponent));
 }
 
-std::string withoutTrailingZeros(std::string text)
-{
+std::string withoutTrailingZeros(std::string text) {
     while (!text.empty() && text.back() == '0') {
         text.pop_back();
     }
     return text;
 }
 
-std::string paddedTo(const mpz_class &value, long width)
-{
-    const std::string text = value.get_str();
+// `value` (below 10^width) as exactly `width` digits.
+std::string paddedTo(const mpz_class &value, long width) {
+    const std::string text = value == 0 ? "" : value.get_str();
     return std::string(static_cast<std::size_t>(width - static_cast<long>(text.size())), '0') + text;
 }
 
 // A value below 1 with `places` characters after the point.
-TextResult plainBelowOne(const Shown &shown, long places)
-{
+TextResult plainBelowOne(const Shown &shown, long places) {
     if (places < 1) {
         return notFitting();
     }
     const mpz_class shownPlaces = roundedDigits(shown, places + shown.point);
     if (shownPlaces == 0) {
-        return {0, "", TextResult::Freedom::TextAndResult};  // no significant digit fits
+        return {0, "", TextResult::Freedom::TextAndResult}; // no significant digit fits
     }
     if (shownPlaces == powerOf10(places)) {
         return written(signOf(shown) + "1");
@@ -287,14 +256,13 @@ TextResult plainBelowOne(const Shown &shown, long places)
 }
 
 // A value of 1 or more with `places` digit places from the first digit.
-TextResult plainFromOne(const Shown &shown, long places, long width)
-{
+TextResult plainFromOne(const Shown &shown, long places, long width) {
     const long fractionPlaces = places - shown.point;
     const mpz_class rounded = roundedDigits(shown, places);
     const mpz_class unit = powerOf10(fractionPlaces);
     const std::string integerPart = mpz_class(rounded / unit).get_str();
     if (static_cast<long>(integerPart.size()) > width) {
-        return scientific(shown, width);  // the carry made the integer part too long
+        return scientific(shown, width); // the carry made the integer part too long
     }
     const std::string fraction = withoutTrailingZeros(paddedTo(rounded % unit, fractionPlaces));
     return written(signOf(shown) + integerPart + (fraction.empty() ? "" : "." + fraction));
@@ -302,8 +270,7 @@ TextResult plainFromOne(const Shown &shown, long places, long width)
 
 } // namespace
 
-NumberResult hexAsciiToNumber(std::string_view text)
-{
+NumberResult hexAsciiToNumber(std::string_view text) {
     Cursor cursor(text);
     while (cursor.peek() == ' ' || cursor.peek() == '\t') {
         cursor.advance();
@@ -331,8 +298,7 @@ NumberResult hexAsciiToNumber(std::string_view text)
     return {value, static_cast<std::int32_t>(cursor.position())};
 }
 
-NumberResult asciiToNumber(std::string_view text)
-{
+NumberResult asciiToNumber(std::string_view text) {
     Cursor cursor(text);
     while (isWhiteSpace(cursor.peek())) {
         cursor.advance();
@@ -364,8 +330,7 @@ NumberResult asciiToNumber(std::string_view text)
     return buildDecimal(number, negative, cursor.position());
 }
 
-TextResult toAscii(const Bytes &number, std::int32_t width)
-{
+TextResult toAscii(const Bytes &number, std::int32_t width) {
     const int length = lengthOf(number, LengthRule::SixBits);
     if (length == 0 || length >= 25) {
         return {0, "", TextResult::Freedom::None};

@@ -9,6 +9,7 @@
 // did not match.
 #include "differential.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -27,12 +28,10 @@ struct FamilyEntry {
 };
 
 constexpr FamilyEntry kFamilies[] = {
-    {"text-in", textInCase},       {"text-out", textOutCase},   {"add", addCase},
-    {"subtract", subtractCase},    {"multiply", multiplyCase},  {"divide", divideCase},
-    {"compare", compareCase},      {"date-compare", dateCompareCase}, {"round", roundCase},
-    {"truncate", truncateCase},    {"power10", power10Case},    {"negate", negateCase},
-    {"integer", integerCase},      {"currency", currencyCase},  {"decimal", decimalCase},
-    {"double", doubleCase},
+    {"text-in", textInCase},    {"text-out", textOutCase},  {"add", addCase},         {"subtract", subtractCase},
+    {"multiply", multiplyCase}, {"divide", divideCase},     {"compare", compareCase}, {"date-compare", dateCompareCase},
+    {"round", roundCase},       {"truncate", truncateCase}, {"power10", power10Case}, {"negate", negateCase},
+    {"integer", integerCase},   {"currency", currencyCase}, {"decimal", decimalCase}, {"double", doubleCase},
 };
 
 struct Options {
@@ -41,8 +40,7 @@ struct Options {
     std::optional<std::string> family;
 };
 
-std::optional<Options> parseOptions(int argc, char **argv)
-{
+std::optional<Options> parseOptions(int argc, char **argv) {
     Options options;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
@@ -65,8 +63,7 @@ std::optional<Options> parseOptions(int argc, char **argv)
 
 // Each family draws from its own stream, so that running one family alone
 // reproduces its cases from a full run.
-std::uint64_t familySeed(std::uint64_t seed, std::string_view name)
-{
+std::uint64_t familySeed(std::uint64_t seed, std::string_view name) {
     std::uint64_t hash = 1469598103934665603ULL;
     for (const char c : name) {
         hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
@@ -74,8 +71,7 @@ std::uint64_t familySeed(std::uint64_t seed, std::string_view name)
     return seed ^ hash;
 }
 
-void printUsage()
-{
+void printUsage() {
     std::cerr << "usage: number_differential [--cases N] [--seed S] [--family NAME]\nfamilies:";
     for (const FamilyEntry &entry : kFamilies) {
         std::cerr << ' ' << entry.name;
@@ -85,9 +81,11 @@ void printUsage()
 
 } // namespace
 
-void Family::reportMismatch(const std::string &details)
-{
+void Family::reportMismatch(const std::string &details, const std::vector<std::string> &checks) {
     ++mismatches_;
+    for (const std::string &check : checks) {
+        ++failedChecks_[check];
+    }
     if (mismatches_ <= kPrintedMismatchesPerFamily) {
         std::cout << "[" << name_ << "] mismatch\n" << details;
     } else if (mismatches_ == kPrintedMismatchesPerFamily + 1) {
@@ -95,40 +93,34 @@ void Family::reportMismatch(const std::string &details)
     }
 }
 
-Case::~Case()
-{
+Case::~Case() {
     if (!failures_.empty()) {
-        family_.reportMismatch(operands_ + failures_);
+        family_.reportMismatch(operands_ + failures_, failedChecks_);
     }
 }
 
-Case &Case::operand(std::string_view name, const Bytes &number)
-{
+Case &Case::operand(std::string_view name, const Bytes &number) {
     operands_ += "  " + std::string(name) + " = " + numberLine(number) + "\n";
     return *this;
 }
 
-Case &Case::operand(std::string_view name, std::string_view text)
-{
+Case &Case::operand(std::string_view name, std::string_view text) {
     operands_ += "  " + std::string(name) + " = " + quoted(text) + "\n";
     return *this;
 }
 
-Case &Case::operand(std::string_view name, long long value)
-{
+Case &Case::operand(std::string_view name, long long value) {
     operands_ += "  " + std::string(name) + " = " + std::to_string(value) + "\n";
     return *this;
 }
 
-void Case::expectNumber(std::string_view what, const Bytes &expected, const Bytes &actual)
-{
+void Case::expectNumber(std::string_view what, const Bytes &expected, const Bytes &actual) {
     if (!number_model::sameNumber(expected, actual)) {
         fail(what, numberLine(expected), numberLine(actual));
     }
 }
 
-void Case::expectBuffer(std::string_view what, const Bytes &expected, const Bytes &actual)
-{
+void Case::expectBuffer(std::string_view what, const Bytes &expected, const Bytes &actual) {
     if (expected != actual) {
         auto allBytes = [](const Bytes &number) {
             std::string text;
@@ -143,34 +135,39 @@ void Case::expectBuffer(std::string_view what, const Bytes &expected, const Byte
     }
 }
 
-void Case::expectValue(std::string_view what, long long expected, long long actual)
-{
+void Case::expectValue(std::string_view what, long long expected, long long actual) {
     if (expected != actual) {
         fail(what, std::to_string(expected), std::to_string(actual));
     }
 }
 
-void Case::expectText(std::string_view what, std::string_view expected, std::string_view actual)
-{
+void Case::expectText(std::string_view what, std::string_view expected, std::string_view actual) {
     if (expected != actual) {
         fail(what, quoted(expected), quoted(actual));
     }
 }
 
-void Case::expectTrue(std::string_view what, bool condition)
-{
+void Case::expectTrue(std::string_view what, bool condition) {
     if (!condition) {
         fail(what, "true", "false");
     }
 }
 
-void Case::fail(std::string_view what, const std::string &expected, const std::string &actual)
-{
+void Case::fail(std::string_view what, const std::string &expected, const std::string &actual) {
     failures_ += "  " + std::string(what) + "\n    expected " + expected + "\n    actual   " + actual + "\n";
+    std::string kind;
+    for (const char c : what) {
+        const bool digit = c >= '0' && c <= '9';
+        if (!digit || kind.empty() || kind.back() != '#') {
+            kind += digit ? '#' : c;
+        }
+    }
+    if (std::find(failedChecks_.begin(), failedChecks_.end(), kind) == failedChecks_.end()) {
+        failedChecks_.push_back(kind);
+    }
 }
 
-std::string quoted(std::string_view text)
-{
+std::string quoted(std::string_view text) {
     std::string result = "\"";
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
@@ -188,15 +185,13 @@ std::string quoted(std::string_view text)
     return result + "\"";
 }
 
-std::string numberLine(const Bytes &number)
-{
+std::string numberLine(const Bytes &number) {
     return number_model::hexOf(number) + "  (" + number_model::describe(number) + ")";
 }
 
 } // namespace number_differential
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     using namespace number_differential;
     const std::optional<Options> options = parseOptions(argc, argv);
     if (!options) {
@@ -225,6 +220,9 @@ int main(int argc, char **argv)
         Family family(entry.name);
         for (long i = 0; i < options->cases; ++i) {
             entry.runCase(inputs, family);
+        }
+        for (const auto &[check, count] : family.failedChecks()) {
+            std::cout << "  " << family.name() << " failed check \"" << check << "\": " << count << " cases\n";
         }
         std::cout << family.name() << ": " << family.cases() << " cases, " << family.mismatches() << " mismatches"
                   << std::endl;

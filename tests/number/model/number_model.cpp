@@ -9,15 +9,13 @@ namespace number_model {
 
 namespace detail {
 
-mpz_class powerOf10(long exponent)
-{
+mpz_class powerOf10(long exponent) {
     mpz_class result;
     mpz_ui_pow_ui(result.get_mpz_t(), 10, static_cast<unsigned long>(exponent));
     return result;
 }
 
-std::vector<int> base100Digits(const mpz_class &value)
-{
+std::vector<int> base100Digits(const mpz_class &value) {
     if (value == 0) {
         return {};
     }
@@ -32,8 +30,7 @@ std::vector<int> base100Digits(const mpz_class &value)
     return digits;
 }
 
-mpz_class divideRoundingHalfUp(const mpz_class &numerator, long shift)
-{
+mpz_class divideRoundingHalfUp(const mpz_class &numerator, long shift) {
     if (shift == 0) {
         return numerator;
     }
@@ -46,13 +43,9 @@ mpz_class divideRoundingHalfUp(const mpz_class &numerator, long shift)
     return quotient;
 }
 
-long decimalDigitCount(const mpz_class &value)
-{
-    return static_cast<long>(value.get_str().size());
-}
+long decimalDigitCount(const mpz_class &value) { return static_cast<long>(value.get_str().size()); }
 
-Significand significandOf(const Exact &value)
-{
+Significand significandOf(const Exact &value) {
     if (value.magnitude == 0) {
         return {};
     }
@@ -77,8 +70,7 @@ constexpr std::uint8_t kNegativeExponentBase = 0x3F;
 constexpr std::uint8_t kTerminator = 0x65;
 constexpr std::uint8_t kNegativeZeroDigit = 100;
 
-Bytes writeZero(bool pad)
-{
+Bytes writeZero(bool pad) {
     std::vector<std::uint8_t> body{kPositiveExponentBase};
     if (pad) {
         body.resize(4, 0);
@@ -89,11 +81,10 @@ Bytes writeZero(bool pad)
 // Writes a normalised value: the exponent byte, the digits (complemented
 // and terminated for a negative value) and, with `pad`, zero digits up to a
 // multiple of four bytes.
-Bytes writeDigits(bool negative, long exponent, const std::vector<int> &digits, bool pad)
-{
+Bytes writeDigits(bool negative, long exponent, const std::vector<int> &digits, bool pad) {
     std::vector<std::uint8_t> body;
-    body.push_back(static_cast<std::uint8_t>(negative ? kNegativeExponentBase - exponent
-                                                      : kPositiveExponentBase + exponent));
+    body.push_back(
+        static_cast<std::uint8_t>(negative ? kNegativeExponentBase - exponent : kPositiveExponentBase + exponent));
     for (const int digit : digits) {
         body.push_back(static_cast<std::uint8_t>(negative ? 100 - digit : digit));
     }
@@ -107,8 +98,7 @@ Bytes writeDigits(bool negative, long exponent, const std::vector<int> &digits, 
     return numberFromBytes(body);
 }
 
-std::string decimalText(const Exact &value)
-{
+std::string decimalText(const Exact &value) {
     const Significand s = significandOf(value);
     if (s.digits.empty()) {
         return "0";
@@ -131,8 +121,7 @@ std::string decimalText(const Exact &value)
 
 } // namespace
 
-int lengthOf(const Bytes &number, LengthRule rule)
-{
+int lengthOf(const Bytes &number, LengthRule rule) {
     const std::uint8_t byte = number[0];
     if (rule == LengthRule::FourBitsWhenTopSet && (byte & 0x80) != 0) {
         return byte & 0x0F;
@@ -140,8 +129,7 @@ int lengthOf(const Bytes &number, LengthRule rule)
     return byte & 0x3F;
 }
 
-Unpacked unpack(const Bytes &number, int length)
-{
+Unpacked unpack(const Bytes &number, int length) {
     Unpacked result;
     if (length < 2 || length > 24) {
         return result;
@@ -151,7 +139,7 @@ Unpacked unpack(const Bytes &number, int length)
     if (exponentByte < 0x80) {
         result.negative = true;
         exponentByte = static_cast<std::uint8_t>(~exponentByte);
-        lastDigitByte = length - 1;  // the terminator is not a digit
+        lastDigitByte = length - 1; // the terminator is not a digit
     }
     for (int i = 2; i <= lastDigitByte; ++i) {
         result.digits.push_back(result.negative ? 100 - number[static_cast<std::size_t>(i)]
@@ -164,8 +152,7 @@ Unpacked unpack(const Bytes &number, int length)
     return result;
 }
 
-Exact exactOf(const Unpacked &value)
-{
+Exact exactOf(const Unpacked &value) {
     Exact exact;
     exact.negative = value.negative && !value.isZero();
     for (const int digit : value.digits) {
@@ -175,8 +162,7 @@ Exact exactOf(const Unpacked &value)
     return exact;
 }
 
-mpq_class rationalOf(const Exact &value)
-{
+mpq_class rationalOf(const Exact &value) {
     mpq_class result(value.magnitude);
     if (value.exp10 >= 0) {
         result *= mpq_class(powerOf10(value.exp10));
@@ -187,26 +173,24 @@ mpq_class rationalOf(const Exact &value)
     return value.negative ? mpq_class(-result) : result;
 }
 
-int compareMagnitudes(const Exact &a, const Exact &b)
-{
+int compareMagnitudes(const Exact &a, const Exact &b) {
     const long common = std::min(a.exp10, b.exp10);
     const mpz_class left = a.magnitude * powerOf10(a.exp10 - common);
     const mpz_class right = b.magnitude * powerOf10(b.exp10 - common);
     return left < right ? -1 : (left > right ? 1 : 0);
 }
 
-Bytes pack(const Exact &value, bool pad)
-{
+Bytes pack(const Exact &value, bool pad) {
     if (value.magnitude == 0) {
         return writeZero(pad);
     }
     mpz_class magnitude = value.magnitude;
     long exp10 = value.exp10;
-    if (exp10 % 2 != 0) {  // align the digits on the base-100 grid
+    if (exp10 % 2 != 0) { // align the digits on the base-100 grid
         magnitude *= 10;
         --exp10;
     }
-    long power = exp10 / 2;  // of 100, at the last digit
+    long power = exp10 / 2; // of 100, at the last digit
     std::vector<int> digits = base100Digits(magnitude);
     const std::size_t room = value.negative ? 22 : 23;
     if (digits.size() > room) {
@@ -222,42 +206,30 @@ Bytes pack(const Exact &value, bool pad)
         digits.pop_back();
         ++power;
     }
-    const long exponent = std::clamp(power + static_cast<long>(digits.size()),
-                                     static_cast<long>(kMinExponent), static_cast<long>(kMaxExponent));
+    const long exponent = std::clamp(power + static_cast<long>(digits.size()), static_cast<long>(kMinExponent),
+                                     static_cast<long>(kMaxExponent));
     return writeDigits(value.negative, exponent, digits, pad);
 }
 
-Bytes zeroNumber()
-{
-    return writeZero(false);
-}
+Bytes zeroNumber() { return writeZero(false); }
 
-Bytes nullNumber()
-{
-    return Bytes{};
-}
+Bytes nullNumber() { return Bytes{}; }
 
-Bytes numberFromBytes(const std::vector<std::uint8_t> &afterLengthByte)
-{
+Bytes numberFromBytes(const std::vector<std::uint8_t> &afterLengthByte) {
     Bytes number{};
     number[0] = static_cast<std::uint8_t>(afterLengthByte.size());
     std::copy(afterLengthByte.begin(), afterLengthByte.end(), number.begin() + 1);
     return number;
 }
 
-std::vector<std::uint8_t> significantBytes(const Bytes &number)
-{
+std::vector<std::uint8_t> significantBytes(const Bytes &number) {
     const int length = std::min(number[0] & 0x3F, 24);
     return {number.begin(), number.begin() + 1 + length};
 }
 
-bool sameNumber(const Bytes &a, const Bytes &b)
-{
-    return significantBytes(a) == significantBytes(b) && a[0] == b[0];
-}
+bool sameNumber(const Bytes &a, const Bytes &b) { return significantBytes(a) == significantBytes(b) && a[0] == b[0]; }
 
-std::string hexOf(const Bytes &number)
-{
+std::string hexOf(const Bytes &number) {
     std::string text;
     char buffer[4];
     for (const std::uint8_t byte : significantBytes(number)) {
@@ -268,8 +240,7 @@ std::string hexOf(const Bytes &number)
     return text;
 }
 
-std::string describe(const Bytes &number)
-{
+std::string describe(const Bytes &number) {
     const int length = lengthOf(number, LengthRule::SixBits);
     if (length == 0) {
         return "null";

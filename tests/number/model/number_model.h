@@ -1,7 +1,7 @@
 // A reference model of the NUMBER decimal type, built on exact arithmetic.
 //
 // Every operation computes its result exactly (GMP integers and rationals)
-// and then applies the library's documented rounding, limits and quirks to
+// and then applies the library's own rounding, limits and quirks to
 // that exact value, so that a difference from the library shows up as a
 // byte difference.  The model does not include the library's headers: it
 // works on raw bytes and plain records, and the differential program
@@ -108,7 +108,7 @@ int compare(const Bytes &a, const Bytes &b);
 
 struct DateCompareResult {
     int result = 0;
-    Bytes a{};  // the operands after the call (cut to 12 bytes when longer)
+    Bytes a{}; // the operands after the call (cut to 12 bytes when longer)
     Bytes b{};
 };
 
@@ -156,7 +156,7 @@ struct DecimalFields {
 Bytes fromDecimal(const DecimalFields &value);
 
 struct DecimalResult {
-    bool written = false;  // false: the record is left unchanged
+    bool written = false; // false: the record is left unchanged
     DecimalFields value{};
     bool overflow = false;
 };
