@@ -162,6 +162,25 @@ void ORVEXAPI FMTWinIniChanged(void);
 /* Prepares a control block for a request. */
 void ORVEXAPI FMTInitCntlBlock(FMTCNTLBLOCK *block);
 
+/* Date/time formatting: the block's dtValue written through a picture (1 on
+ * success); the longest text a block's picture can produce; the profile's
+ * default pictures; questions about pictures. */
+int32_t ORVEXAPI FMTFormatDateTime(FMTCNTLBLOCK *block, int32_t useLocaleNames);
+int32_t ORVEXAPI FMTGetMaxFormattedDTLen(FMTCNTLBLOCK *block, int32_t minimum);
+int32_t ORVEXAPI FMTGetDefaultShortDatePic(char *buffer, uint32_t size);
+int32_t ORVEXAPI FMTGetDefaultLongDatePic(char *buffer, uint32_t size);
+int32_t ORVEXAPI FMTGetDefaultDatePic(char *buffer, uint32_t size);
+int32_t ORVEXAPI FMTGetGeeLongDatePic(char *buffer, uint32_t size, int32_t withTime);
+int32_t ORVEXAPI FMTDatePicHasDate(const char *picture);
+int32_t ORVEXAPI FMTDatePicHasTime(const char *picture);
+int32_t ORVEXAPI FMTIsDatePicValid(const char *picture);
+
+/* Date/time parsing: typed text read into the block's dtValue. */
+int32_t ORVEXAPI FMTValidateDateTime(FMTCNTLBLOCK *block);
+int32_t ORVEXAPI FMTUnformatDateTimeStr(FMTCNTLBLOCK *block);
+int32_t ORVEXAPI FMTIsValidDateString(FMTCNTLBLOCK *block);
+int32_t ORVEXAPI FMTIsoToDatDef(const char *text, DATDEF *out);
+
 ORVEX_END_DECLS
 
 #endif

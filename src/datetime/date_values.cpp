@@ -57,8 +57,7 @@ int32_t FMTDaysInMonth(int32_t month, int32_t year) {
 }
 
 int32_t FMTIsValidDate(int32_t month, int32_t day, int32_t year, const char *weekdayName) {
-    CRRegionHold hold(&gFMTProfileLock);
-    if (!gIntlState.bNamesLoaded && !FMTLoadNames()) return 0;
+    if (!FMTNamesReady()) return 0;
     if (day < 1 || day > 31 || month < 1 || month > 12) return 0;
     if (weekdayName && *weekdayName) {
         const int32_t weekday = FMTWeekday(month, day, year);

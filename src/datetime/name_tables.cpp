@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <cstring>
 #include <utility>
 
@@ -68,17 +69,22 @@ bool LoadAll() {
            LoadWord(2043, gIntlState.szJapanEmperor, 23) && LoadWord(2044, gIntlState.szBoundaryCheckKey, 31);
 }
 
-// Loads the names when they are not loaded yet; called with the profile lock.
-bool NamesReady() { return gIntlState.bNamesLoaded || FMTLoadNames(); }
+// The names never change once loaded, so readers take the profile lock
+// only while they are still to be loaded.
+bool NamesLoaded() { return std::atomic_ref<int32_t>(gIntlState.bNamesLoaded).load(std::memory_order_acquire) != 0; }
+
+bool NamesReady() {
+    if (NamesLoaded()) return true;
+    CRRegionHold hold(&gFMTProfileLock);
+    return NamesLoaded() || FMTLoadNames();
+}
 
 template <size_t N> const char *NameOf(const char (&names)[N][kIntlNameSlot], int32_t number) {
-    CRRegionHold hold(&gFMTProfileLock);
     if (number < 1 || number > static_cast<int32_t>(N) || !NamesReady()) return "";
     return names[number - 1];
 }
 
 template <size_t N> int32_t NumberOf(const NameEntry (&table)[N], const char *name) {
-    CRRegionHold hold(&gFMTProfileLock);
     if (!name || !NamesReady()) return 0;
     int low = 0, high = static_cast<int>(N) - 1;
     while (low <= high) {
@@ -97,8 +103,9 @@ template <size_t N> int32_t NumberOf(const NameEntry (&table)[N], const char *na
 
 int32_t FMTLoadNames() {
     CRRegionHold hold(&gFMTProfileLock);
+    if (NamesLoaded()) return 1;
     if (!LoadAll()) return 0;
-    gIntlState.bNamesLoaded = 1;
+    std::atomic_ref<int32_t>(gIntlState.bNamesLoaded).store(1, std::memory_order_release);
     return 1;
 }
 
@@ -106,6 +113,8 @@ const char *FMTShortDayName(int32_t weekday) { return NameOf(gIntlState.szShortD
 const char *FMTLongDayName(int32_t weekday) { return NameOf(gIntlState.szLongDays, weekday); }
 const char *FMTShortMonthName(int32_t month) { return NameOf(gIntlState.szShortMonths, month); }
 const char *FMTLongMonthName(int32_t month) { return NameOf(gIntlState.szLongMonths, month); }
+
+bool FMTNamesReady() { return NamesReady(); }
 
 int32_t FMTMonthByName(const char *name) { return NumberOf(gMonthTable, name); }
 int32_t FMTDayByName(const char *name) { return NumberOf(gDayTable, name); }

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-// Loads the names and the date-type words; 1 when all were loaded.  Takes
-// the profile lock.
+// Loads the names and the date-type words once; 1 when they are loaded.
+// Takes the profile lock.
 int32_t FMTLoadNames();
 
 // Names by number: weekday 1..7 (1 = Saturday), month 1..12.  A number out
@@ -17,3 +17,6 @@ const char *FMTLongMonthName(int32_t month);
 // Numbers by name (short or long, any case): 0 when unknown.
 int32_t FMTMonthByName(const char *name);
 int32_t FMTDayByName(const char *name);
+
+// Whether the names are there to read, loading them first when needed.
+bool FMTNamesReady();
