@@ -48,7 +48,7 @@ public:
     bool Write(const DateToken &t) {
         switch (t.code) {
         case kDateText:
-            out_.Put(t.text);
+            out_.Put(t.Text());
             break;
         case kDateChar:
             out_.Put(static_cast<char>(t.value));

@@ -54,7 +54,7 @@ private:
     // Spaces, and texts that hold nothing but spaces.
     static bool IsBlankToken(const DateToken &t) {
         return t.code == kDateSpaces ||
-               (t.code == kDateText && t.text.find_first_not_of(' ') == std::string_view::npos);
+               (t.code == kDateText && t.Text().find_first_not_of(' ') == std::string_view::npos);
     }
     void SkipBlanks() {
         while (p_ < picture_.size() && IsBlankToken(picture_[p_])) ++p_;
@@ -95,7 +95,7 @@ private:
 
     bool Text(const DateToken &picture) {
         if (!ValueIs(kDateText)) return false;
-        if (!SameIgnoringCase(StripSpaces(Value()->text), StripSpaces(picture.text))) return false;
+        if (!SameIgnoringCase(StripSpaces(Value()->Text()), StripSpaces(picture.Text()))) return false;
         ++v_;
         return true;
     }
@@ -111,7 +111,7 @@ private:
 
     bool Weekday() {
         if (!ValueIs(kDateText)) return false;
-        const std::string word(Value()->text);
+        const std::string word(Value()->Text());
         if (!FMTDayByName(word.c_str())) return false;
         state_.weekday = word;
         ++v_;
@@ -122,14 +122,14 @@ private:
     // text («Decemberta» against «MMMM'ta'»).
     bool MonthName() {
         if (!ValueIs(kDateText)) return false;
-        const std::string word(Value()->text);
+        const std::string word(Value()->Text());
         if (const int32_t month = FMTMonthByName(word.c_str())) {
             SetMonth(month);
             ++v_;
             return true;
         }
         if (p_ >= picture_.size() || picture_[p_].code != kDateText) return false;
-        const std::string_view suffix = picture_[p_].text;
+        const std::string_view suffix = picture_[p_].Text();
         if (suffix.empty() || word.size() <= suffix.size() ||
             std::string_view(word).substr(word.size() - suffix.size()) != suffix)
             return false;
@@ -163,7 +163,7 @@ private:
     bool AmPm() {
         if (!Value()) return !state_.hour12Read;
         if (!ValueIs(kDateText)) return false;
-        const std::string_view word = Value()->text;
+        const std::string_view word = Value()->Text();
         const bool pm = SameIgnoringCase(word, pm_);
         if (!pm && !SameIgnoringCase(word, am_)) return false;
         if (state_.date.nHour < 1 || state_.date.nHour > 12) return false;

@@ -44,7 +44,7 @@ void LongestNames(int32_t &day, int32_t &month) {
 int32_t TokenWidth(const DateToken &t, const FMTCNTLBLOCK &block) {
     switch (t.code) {
     case kDateText:
-        return static_cast<int32_t>(t.text.size());
+        return static_cast<int32_t>(t.Text().size());
     case kDateChar:
         return 1;
     case kDateSpaces:
@@ -160,7 +160,7 @@ void PutLiteral(std::string &out, const DateToken &t) {
         out.append(t.value, ' ');
         break;
     default:
-        out += t.text.find_first_not_of(".-/:\\, ") == std::string_view::npos ? std::string(t.text) : " ";
+        out += t.Text().find_first_not_of(".-/:\\, ") == std::string_view::npos ? std::string(t.Text()) : " ";
         break;
     }
 }

@@ -14,7 +14,19 @@ constexpr size_t kMaxTokenLength = 99;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool IsSeparator(char c) { return c != '\0' && std::strchr(",-./:\\", c) != nullptr; }
+bool IsSeparator(char c) {
+    switch (c) {
+    case ',':
+    case '-':
+    case '.':
+    case '/':
+    case ':':
+    case '\\':
+        return true;
+    default:
+        return false;
+    }
+}
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
 class Scanner {
@@ -39,7 +51,7 @@ public:
     // Emits a token for the next `length` characters; false for an over-long one.
     bool Emit(int32_t code, uint32_t value, size_t length, std::string_view text = {}) {
         if (length > kMaxTokenLength) return false;
-        out_.Add({code, value, text});
+        out_.Add({code, value, text.data(), text.size()});
         pos_ += length;
         return true;
     }

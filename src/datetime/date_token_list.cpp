@@ -14,12 +14,12 @@ bool Append(FMTDATETOKEN *&first, FMTDATETOKEN *&last, const DateToken &token) {
     node->code = token.code;
     node->value = token.value;
     if (token.code == kDateText) {
-        auto *text = static_cast<char *>(MemAlloc(static_cast<uint32_t>(token.text.size() + 1)));
+        auto *text = static_cast<char *>(MemAlloc(static_cast<uint32_t>(token.Text().size() + 1)));
         if (!text) {
             MemFree(node);
             return false;
         }
-        std::memcpy(text, token.text.data(), token.text.size());
+        std::memcpy(text, token.Text().data(), token.Text().size());
         node->value = reinterpret_cast<uintptr_t>(text);
     }
     node->prev = last;

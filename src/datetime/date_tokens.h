@@ -42,10 +42,14 @@ constexpr uint32_t kFourDigitMark = 0xFF000000u;
 
 // A token: its code, its number (a number's value, a character, a count of
 // spaces) and, for text tokens, the text (a view into the scanned text).
+// A plain record, so that a list of them costs nothing to set up.
 struct DateToken {
     int32_t code;
     uint32_t value;
-    std::string_view text;
+    const char *textData;
+    size_t textSize;
+
+    std::string_view Text() const { return {textData, textSize}; }
 };
 
 // The tokens of one text.  Most pictures and values have a few dozen tokens
@@ -73,7 +77,7 @@ public:
 
 private:
     static constexpr size_t kInline = 40;
-    DateToken inline_[kInline];
+    DateToken inline_[kInline]; // left uninitialised: only [0, size) is read
     std::vector<DateToken> overflow_;
     size_t size_ = 0;
     std::string kept_;
