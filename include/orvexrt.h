@@ -6,5 +6,8 @@
 #include "orvexrt/intl.h"
 #include "orvexrt/number.h"
 #include "orvexrt/datetime.h"
+#include "orvexrt/numfmt.h"
+#include "orvexrt/containers.h"
+#include "orvexrt/masks.h"
 
 #endif

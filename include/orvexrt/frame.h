@@ -1,4 +1,5 @@
-/* orvexrt: runtime frame — critical regions, thread-local items, memory blocks. */
+/* orvexrt: runtime frame — critical regions, thread-local items, memory blocks,
+ * version strings, the assertion box and file open. */
 #ifndef ORVEXRT_FRAME_H
 #define ORVEXRT_FRAME_H
 
@@ -49,6 +50,31 @@ void ORVEXAPI MemFree(void *block);
 uint32_t ORVEXAPI MemSize(void *block);
 int32_t ORVEXAPI MemCheck(void *block);
 int32_t ORVEXAPI MemCheckAll(void);
+
+/* Version strings of a module's version resource: the product version
+ * (VERGetVersionString) or the file version (VERGetBuildString), from the
+ * US-English block in Unicode, else in Windows-1252.  1 when copied (the
+ * buffer must hold the text), else 0. */
+int32_t ORVEXAPI VERGetVersionString(HMODULE module, char *buffer);
+int32_t ORVEXAPI VERGetBuildString(HMODULE module, char *buffer);
+
+/* Shows "Internal Error: " with the file name (its two-character extension
+ * dropped) and the line, as in "Internal Error: fmtdate120" for fmtdate.ab
+ * and 120; returns the box's result. */
+int32_t ORVEXAPI AssertBox(const char *fileName, int32_t line);
+
+/* Opens, creates, deletes or locates a file by the flag word of OpenFile
+ * (OF_READ 0, OF_WRITE 1, OF_READWRITE 2, OF_SHARE_EXCLUSIVE 0x10,
+ * OF_SHARE_DENY_WRITE 0x20, OF_SHARE_DENY_NONE 0x40, OF_PARSE 0x100,
+ * OF_DELETE 0x200, OF_CREATE 0x1000, OF_EXIST 0x4000), without its path
+ * length limit.  Returns the file handle; 0 for parse, exist and a
+ * successful delete; INVALID_HANDLE_VALUE on failure, with the last error
+ * set.  A resolved path is copied to `resolved` (room for 2048 bytes) when
+ * it is given. */
+HANDLE ORVEXAPI CBOpenFile(const char *path, char *resolved, uint32_t flags);
+
+/* 0 when running under Wine, else 1. */
+int32_t ORVEXAPI RNW(void);
 
 ORVEX_END_DECLS
 

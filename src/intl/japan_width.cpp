@@ -222,6 +222,11 @@ Step CopyChar(const char *p, int width, char *out) { return {width, std::copy_n(
 
 uint16_t IntlJapanFullCode(uint16_t packed) { return FullCodeOfPacked(packed); }
 
+uint8_t IntlJapanHalfByte(uint16_t full) {
+    const HalfForm *half = FindHalfForm(full);
+    return half != nullptr && half->second == 0 ? half->first : 0;
+}
+
 int32_t ORVEXAPI IntlStrJapanFull(char *dst, const char *src) {
     if (dst == nullptr || src == nullptr) return -1;
     if (gIntlState.DBCSEnabled == 0) return CopyUnchanged(dst, src);

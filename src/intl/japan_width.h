@@ -12,3 +12,8 @@
 //   0x7F..0xA0 and 0xE0..0xFC   the packed value unchanged;
 //   0xFD..0xFF        0.
 uint16_t IntlJapanFullCode(uint16_t packed);
+
+// The half-width form of a full-width character when that form is a single
+// byte (a full-width letter gives the ASCII letter); 0 when the character has
+// no half-width form or it takes two bytes (a kana with a sound mark).
+uint8_t IntlJapanHalfByte(uint16_t full);

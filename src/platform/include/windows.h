@@ -184,6 +184,29 @@ BOOL WINAPI IsDBCSLeadByteEx(UINT codePage, BYTE testChar);
 // user: the double-byte character walker
 LPSTR WINAPI CharNextA(LPCSTR p);
 
+// --- case mapping, character classes, walking back, text comparison -------
+// user: case mapping of the ANSI code page, in place.  CharUpperA and
+// CharLowerA take either a text or, in a pointer whose high bits are zero, a
+// single character, and then return the mapped character the same way.
+LPSTR WINAPI CharUpperA(LPSTR text);
+LPSTR WINAPI CharLowerA(LPSTR text);
+DWORD WINAPI CharUpperBuffA(LPSTR text, DWORD length);
+DWORD WINAPI CharLowerBuffA(LPSTR text, DWORD length);
+
+// user: character classes of the ANSI code page
+BOOL WINAPI IsCharAlphaA(CHAR c);
+BOOL WINAPI IsCharAlphaNumericA(CHAR c);
+BOOL WINAPI IsCharUpperA(CHAR c);
+BOOL WINAPI IsCharLowerA(CHAR c);
+
+// user: the walker, backwards
+LPSTR WINAPI CharPrevA(LPCSTR start, LPCSTR current);
+LPSTR WINAPI CharPrevExA(WORD codePage, LPCSTR start, LPCSTR current, DWORD flags);
+
+// kernel: text length and the user locale's case-insensitive comparison
+int WINAPI lstrlenA(LPCSTR text);
+int WINAPI lstrcmpiA(LPCSTR a, LPCSTR b);
+
 
 // advapi: the registry (a settings file; see registry.cpp)
 LSTATUS WINAPI RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD options, REGSAM desired, PHKEY result);
@@ -213,6 +236,169 @@ HMODULE WINAPI GetModuleHandleA(LPCSTR name);
 
 // user: string resources
 int WINAPI LoadStringA(HINSTANCE instance, UINT id, LPSTR buffer, int bufferMax);
+
+// --- arrays, version strings, assertion box and file open: global memory,
+// --- modules and their version resources, files and paths, message boxes --
+typedef intptr_t INT_PTR;
+typedef intptr_t LONG_PTR;
+typedef uintptr_t UINT_PTR;
+typedef UINT *PUINT;
+
+#define NO_ERROR 0L
+#define ERROR_PATH_NOT_FOUND 3L
+#define ERROR_NOT_ENOUGH_MEMORY 8L
+#define ERROR_SHARING_VIOLATION 32L
+#define ERROR_FILE_EXISTS 80L
+#define ERROR_INVALID_PARAMETER 87L
+#define ERROR_INVALID_NAME 123L
+#define ERROR_MOD_NOT_FOUND 126L
+#define ERROR_PROC_NOT_FOUND 127L
+#define ERROR_DIR_NOT_EMPTY 145L
+#define ERROR_NOT_LOCKED 158L
+#define ERROR_ALREADY_EXISTS 183L
+#define ERROR_FILENAME_EXCED_RANGE 206L
+#define ERROR_RESOURCE_TYPE_NOT_FOUND 1813L
+#define ERROR_INVALID_WINDOW_HANDLE 1400L
+#define ERROR_INVALID_HOOK_HANDLE 1404L
+#define ERROR_CONTROL_ID_NOT_FOUND 1421L
+
+// kernel: global memory.  A movable block's handle is not its address:
+// GlobalLock gives the address and counts the lock, GlobalFlags the count.
+typedef HANDLE HGLOBAL;
+#define GMEM_FIXED 0x0000
+#define GMEM_MOVEABLE 0x0002
+#define GMEM_ZEROINIT 0x0040
+#define GMEM_MODIFY 0x0080
+#define GHND (GMEM_MOVEABLE | GMEM_ZEROINIT)
+#define GMEM_LOCKCOUNT 0x00FF
+#define GMEM_DISCARDED 0x4000
+#define GMEM_INVALID_HANDLE 0x8000
+HGLOBAL WINAPI GlobalAlloc(UINT flags, SIZE_T size);
+HGLOBAL WINAPI GlobalReAlloc(HGLOBAL memory, SIZE_T size, UINT flags);
+LPVOID WINAPI GlobalLock(HGLOBAL memory);
+BOOL WINAPI GlobalUnlock(HGLOBAL memory);
+SIZE_T WINAPI GlobalSize(HGLOBAL memory);
+UINT WINAPI GlobalFlags(HGLOBAL memory);
+HGLOBAL WINAPI GlobalFree(HGLOBAL memory);
+
+// kernel: modules by handle or address, their files and exports
+typedef INT_PTR(WINAPI *FARPROC)(void);
+#define GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT 0x00000002
+#define GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS 0x00000004
+DWORD WINAPI GetModuleFileNameA(HMODULE module, LPSTR name, DWORD size);
+BOOL WINAPI GetModuleHandleExA(DWORD flags, LPCSTR name, HMODULE *module);
+FARPROC WINAPI GetProcAddress(HMODULE module, LPCSTR name);
+
+// version: a module file's version resource (see version_resource.cpp)
+typedef struct tagVS_FIXEDFILEINFO {
+    DWORD dwSignature;
+    DWORD dwStrucVersion;
+    DWORD dwFileVersionMS;
+    DWORD dwFileVersionLS;
+    DWORD dwProductVersionMS;
+    DWORD dwProductVersionLS;
+    DWORD dwFileFlagsMask;
+    DWORD dwFileFlags;
+    DWORD dwFileOS;
+    DWORD dwFileType;
+    DWORD dwFileSubtype;
+    DWORD dwFileDateMS;
+    DWORD dwFileDateLS;
+} VS_FIXEDFILEINFO;
+#define VS_FFI_SIGNATURE 0xFEEF04BDL
+#define VS_FFI_STRUCVERSION 0x00010000L
+#define VS_FFI_FILEFLAGSMASK 0x0000003FL
+#define VOS_NT_WINDOWS32 0x00040004L
+#define VFT_DLL 0x00000002L
+DWORD WINAPI GetFileVersionInfoSizeA(LPCSTR fileName, LPDWORD handle);
+BOOL WINAPI GetFileVersionInfoA(LPCSTR fileName, DWORD handle, DWORD size, LPVOID data);
+BOOL WINAPI VerQueryValueA(LPCVOID block, LPCSTR subBlock, LPVOID *value, PUINT length);
+
+// kernel: files, folders and paths.  A file handle is a multiple of four;
+// sharing holds between all opens of a file, in this process and others.
+typedef struct _SECURITY_ATTRIBUTES {
+    DWORD nLength;
+    LPVOID lpSecurityDescriptor;
+    BOOL bInheritHandle;
+} SECURITY_ATTRIBUTES, *LPSECURITY_ATTRIBUTES;
+typedef struct _OVERLAPPED OVERLAPPED, *LPOVERLAPPED;
+#define MAX_PATH 260
+#define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)
+#define INVALID_FILE_SIZE ((DWORD)0xFFFFFFFF)
+#define GENERIC_READ 0x80000000
+#define GENERIC_WRITE 0x40000000
+#define FILE_SHARE_READ 0x00000001
+#define FILE_SHARE_WRITE 0x00000002
+#define FILE_SHARE_DELETE 0x00000004
+#define CREATE_NEW 1
+#define CREATE_ALWAYS 2
+#define OPEN_EXISTING 3
+#define OPEN_ALWAYS 4
+#define TRUNCATE_EXISTING 5
+#define FILE_ATTRIBUTE_NORMAL 0x00000080
+HANDLE WINAPI CreateFileA(LPCSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security, DWORD disposition,
+                          DWORD flags, HANDLE templateFile);
+HANDLE WINAPI CreateFileW(LPCWSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security, DWORD disposition,
+                          DWORD flags, HANDLE templateFile);
+BOOL WINAPI CloseHandle(HANDLE object);
+BOOL WINAPI ReadFile(HANDLE file, LPVOID buffer, DWORD size, LPDWORD done, LPOVERLAPPED overlapped);
+BOOL WINAPI WriteFile(HANDLE file, LPCVOID buffer, DWORD size, LPDWORD done, LPOVERLAPPED overlapped);
+DWORD WINAPI GetFileSize(HANDLE file, LPDWORD high);
+BOOL WINAPI DeleteFileA(LPCSTR name);
+BOOL WINAPI DeleteFileW(LPCWSTR name);
+BOOL WINAPI CreateDirectoryW(LPCWSTR name, LPSECURITY_ATTRIBUTES security);
+BOOL WINAPI RemoveDirectoryW(LPCWSTR name);
+DWORD WINAPI SearchPathA(LPCSTR path, LPCSTR fileName, LPCSTR extension, DWORD size, LPSTR buffer, LPSTR *filePart);
+DWORD WINAPI GetFullPathNameA(LPCSTR name, DWORD size, LPSTR buffer, LPSTR *filePart);
+DWORD WINAPI GetFullPathNameW(LPCWSTR name, DWORD size, LPWSTR buffer, LPWSTR *filePart);
+
+// user: message boxes, and the CBT hook that sees them activated (see
+// message_box.cpp)
+typedef UINT_PTR WPARAM;
+typedef LONG_PTR LPARAM;
+typedef LONG_PTR LRESULT;
+typedef struct HHOOK__ *HHOOK;
+typedef LRESULT(CALLBACK *HOOKPROC)(int code, WPARAM wParam, LPARAM lParam);
+typedef struct tagCBTACTIVATESTRUCT {
+    BOOL fMouse;
+    HWND hWndActive;
+} CBTACTIVATESTRUCT;
+#define MB_OK 0x00000000L
+#define MB_OKCANCEL 0x00000001L
+#define MB_ABORTRETRYIGNORE 0x00000002L
+#define MB_YESNOCANCEL 0x00000003L
+#define MB_YESNO 0x00000004L
+#define MB_RETRYCANCEL 0x00000005L
+#define MB_CANCELTRYCONTINUE 0x00000006L
+#define MB_ICONHAND 0x00000010L
+#define MB_ICONQUESTION 0x00000020L
+#define MB_ICONEXCLAMATION 0x00000030L
+#define MB_ICONASTERISK 0x00000040L
+#define MB_DEFBUTTON1 0x00000000L
+#define MB_DEFBUTTON2 0x00000100L
+#define MB_DEFBUTTON3 0x00000200L
+#define MB_TYPEMASK 0x0000000FL
+#define MB_ICONMASK 0x000000F0L
+#define MB_DEFMASK 0x00000F00L
+#define IDOK 1
+#define IDCANCEL 2
+#define IDABORT 3
+#define IDRETRY 4
+#define IDIGNORE 5
+#define IDYES 6
+#define IDNO 7
+#define IDTRYAGAIN 10
+#define IDCONTINUE 11
+#define WH_CBT 5
+#define HCBT_ACTIVATE 5
+int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
+HWND WINAPI GetActiveWindow(void);
+BOOL WINAPI EndDialog(HWND dialog, INT_PTR result);
+int WINAPI GetWindowTextA(HWND window, LPSTR text, int size);
+UINT WINAPI GetDlgItemTextA(HWND dialog, int item, LPSTR text, int size);
+HHOOK WINAPI SetWindowsHookExA(int id, HOOKPROC proc, HINSTANCE module, DWORD thread);
+BOOL WINAPI UnhookWindowsHookEx(HHOOK hook);
+LRESULT WINAPI CallNextHookEx(HHOOK hook, int code, WPARAM wParam, LPARAM lParam);
 
 #ifdef __cplusplus
 }

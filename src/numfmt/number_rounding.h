@@ -1,0 +1,43 @@
+// The rounded text of a value, and exact scaling by powers of ten, shared by
+// formatting and unformatting.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "orvexrt/number.h"
+
+// The longest rounded text, and the buffer that holds it.
+constexpr int kFMTRoundedTextMax = 325;
+constexpr int kFMTRoundedTextBuffer = 328;
+
+struct FMTRoundedText {
+    char text[kFMTRoundedTextBuffer];
+    int length;
+    std::string_view View() const { return {text, static_cast<size_t>(length)}; }
+};
+
+// The value rounded half away from zero to `places` decimal places, as plain
+// text with "-" and "." (no "0" before the point of a value between -1 and
+// 1); with places > 0 padded with "0"s to exactly that many places, the
+// whole cut at kFMTRoundedTextMax characters.  A null value gives "".
+// False when the rounded value has no plain text of at most 108 characters
+// (magnitudes of 10^108 and more), which every caller refuses.
+bool FMTRoundToText(const NUMBER &value, int32_t places, FMTRoundedText &out);
+
+// Whether a rounded text shows zero: only "." and "0" characters.
+bool FMTIsZeroText(std::string_view text);
+
+// out = value * 10^power, exactly.  False (out untouched) when the result
+// lies outside the NUMBER range, where the arithmetic would clamp it.
+bool FMTScaleByPowerOf10(NUMBER *out, const NUMBER &value, int32_t power);
+
+// P such that the non-zero value's magnitude is 0.d1d2... * 10^P: the number
+// of integer digits of a value of 1 or more, minus the zeros after the
+// point of a smaller one.  0 for zero and null.
+int FMTDecimalExponent(const NUMBER &value);
+
+// Zero as a record.
+NUMBER FMTZeroNumber();
+// Whether the value is below zero.
+bool FMTIsNegative(const NUMBER &value);

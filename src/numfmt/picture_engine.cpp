@@ -1,0 +1,124 @@
+// FMTFormatNumberPic: a value laid into the digit field of the picture
+// section that its sign chooses, between the section's literal texts.
+#include "number/number_core.h"
+#include "numfmt/number_format.h"
+#include "numfmt/number_rounding.h"
+#include "numfmt/picture_syntax.h"
+
+namespace {
+
+constexpr int kPositive = 0;
+constexpr int kNegative = 1;
+constexpr int kZero = 2;
+
+// The section a value is shown by.
+struct Choice {
+    int index; // in the picture's sections
+    std::string_view text;
+};
+
+class SectionWriter {
+public:
+    SectionWriter(FMTTextSink &out, FMTSeparators separators)
+        : out_(out), separators_(separators), dbcs_(IntlInDBCSMode()) {}
+
+    // Writes the section: the literal text before the digit field, the
+    // rounded text R in the field, the literal text after it.
+    void Write(std::string_view section, const FMTSectionLayout &layout, std::string_view rounded, bool minus) {
+        if (minus) out_.Put('-');
+        const char *end = section.data() + section.size();
+        auto show = [this](const char *p, int width) { out_.Put(p, static_cast<size_t>(width)); };
+        FMTReadLiteral(section.data(), layout.field ? layout.field : end, dbcs_, false, show, [] {});
+        // A section without places shows its text alone.
+        if (!layout.field) return;
+        WriteDigits(layout, rounded);
+        const char *suffix = layout.suffix.data();
+        FMTReadLiteral(suffix, suffix + layout.suffix.size(), dbcs_, true, show, [this] { out_.Put(' '); });
+    }
+
+private:
+    void WriteDigits(const FMTSectionLayout &layout, std::string_view rounded) {
+        const size_t point = rounded.find('.');
+        const int integers = static_cast<int>(point == std::string_view::npos ? rounded.size() : point);
+        std::string_view fraction = point == std::string_view::npos ? std::string_view() : rounded.substr(point);
+        // Places beyond the "0" places show only when significant; without
+        // places the point goes too.
+        while (static_cast<int>(fraction.size()) - 1 > layout.minPlaces && fraction.back() == '0')
+            fraction.remove_suffix(1);
+        if (fraction.size() == 1) fraction = {};
+
+        grouping_ = layout.grouping;
+        for (int zeros = layout.zeros; zeros > integers; --zeros) PutIntegerDigit('0', zeros);
+        for (int i = 0; i < integers; ++i) PutIntegerDigit(rounded[static_cast<size_t>(i)], integers - i);
+        if (fraction.empty()) return;
+        out_.Put(separators_.decimal);
+        out_.Put(fraction.substr(1));
+    }
+
+    // An integer digit with `positions` integer places still to write, this
+    // one included: a separator goes before each group of three after the
+    // first digit.
+    void PutIntegerDigit(char digit, int positions) {
+        if (grouping_ && digitWritten_ && positions % 3 == 0) out_.Put(separators_.thousand);
+        out_.Put(digit);
+        digitWritten_ = true;
+    }
+
+    FMTTextSink &out_;
+    const FMTSeparators separators_;
+    const bool dbcs_;
+    bool grouping_ = false;
+    bool digitWritten_ = false;
+};
+
+Choice ChooseSection(const FMTPictureSections &sections, bool negative, bool zero) {
+    if (!sections.HasSemicolon()) return {kPositive, sections.section[kPositive]};
+    const int index = negative ? kNegative : (zero && sections.count >= 3) ? kZero : kPositive;
+    return {index, sections.section[index]};
+}
+
+// The section for a value whose rounded text shows zero, when that is
+// another one than the section first chosen; -1 when it stays.  A negative
+// value that shows as zero is not negative any more.
+int ZeroSectionFor(const FMTPictureSections &sections, const Choice &chosen, bool &negative) {
+    if (negative) {
+        negative = false;
+        if (!sections.HasSemicolon()) return -1;
+        return sections.count >= 3 ? kZero : kPositive;
+    }
+    return sections.count >= 3 && chosen.index != kZero ? kZero : -1;
+}
+
+} // namespace
+
+bool FMTFormatNumberPic(FMTTextSink &out, const char *picture, FMTSeparators separators, const NUMBER &value) {
+    if (!picture || !*picture) return false;
+    if (NumLengthOf(&value) == 0) return true;
+    bool negative = FMTIsNegative(value);
+    NUMBER a = value;
+    if (negative) NumNegate(&a);
+    if (FMTIsScientificPicture(picture)) return FMTFormatSciNumber(out, picture, separators, a, negative);
+
+    const bool dbcs = IntlInDBCSMode();
+    const FMTPictureSections sections = FMTSplitSections(picture);
+    const NUMBER zero = FMTZeroNumber();
+    Choice chosen = ChooseSection(sections, negative, NumCompare(&a, &zero) == 0);
+    if (chosen.text.empty()) return true;
+    FMTSectionLayout layout = FMTAnalyzeNumberSection(chosen.text, separators, dbcs);
+    if (layout.suffix.starts_with('%') && !FMTScaleByPowerOf10(&a, a, 2)) return false;
+    FMTRoundedText rounded;
+    if (!FMTRoundToText(a, layout.places, rounded)) return false;
+
+    if (FMTIsZeroText(rounded.View())) {
+        const int index = ZeroSectionFor(sections, chosen, negative);
+        if (index >= 0 && index != chosen.index) {
+            chosen = {index, sections.section[index]};
+            if (chosen.text.empty()) return true;
+            // The value shows as zero: zero with the new section's places.
+            layout = FMTAnalyzeNumberSection(chosen.text, separators, dbcs);
+            FMTRoundToText(zero, layout.places, rounded);
+        }
+    }
+    SectionWriter(out, separators).Write(chosen.text, layout, rounded.View(), negative && !sections.HasSemicolon());
+    return !out.Overflowed();
+}
