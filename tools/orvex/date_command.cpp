@@ -2,11 +2,16 @@
 #include <charconv>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "command.h"
 #include "datetime/date_values.h"
 #include "datetime/japanese_eras.h"
+#include "datetime/date_tokens.h"
+#include "datetime/intl_profile.h"
 #include "datetime/name_tables.h"
+#include "orvexrt/datetime.h"
+#include "terminal_text.h"
 
 namespace orvex {
 namespace {
@@ -48,10 +53,122 @@ int RunInfo(std::string_view text) {
     return kSuccess;
 }
 
+std::string Iso(const DATDEF &d) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d.%06d", d.nYear, d.nMonth, d.nDay, d.nHour,
+                  d.nMinute, d.nSecond, d.nMicrosecond);
+    return text;
+}
+
+// The kind of a request: date, time or datetime.
+bool ParseKind(std::string_view word, int32_t &kind) {
+    if (word == "date")
+        kind = FMT_TYPE_DATE;
+    else if (word == "time")
+        kind = FMT_TYPE_TIME;
+    else if (word == "datetime")
+        kind = FMT_TYPE_DATETIME;
+    else
+        return false;
+    return true;
+}
+
+// The words of a request: positional texts and the options it allows.
+struct DateArgs {
+    std::vector<std::string> texts;
+    std::string picture;
+    bool hasPicture = false;
+    int32_t kind = FMT_TYPE_DATE;
+};
+
+bool ReadDateArgs(Args args, DateArgs &out) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--picture" && i + 1 < args.size()) {
+            out.picture = ToAnsi(args[++i]);
+            out.hasPicture = true;
+        } else if (args[i] == "--kind" && i + 1 < args.size()) {
+            if (!ParseKind(args[++i], out.kind)) return false;
+        } else if (args[i] == "--default") {
+            FMTSetProfileDefault();
+        } else {
+            out.texts.push_back(ToAnsi(args[i]));
+        }
+    }
+    return true;
+}
+
+// format PICTURE VALUE: the value (ISO, «2026-12-04T10:30:15.000042») through
+// a picture, with the profile's designators and time separator.
+int RunFormat(const DateArgs &a) {
+    if (a.texts.size() != 2) return UsageError("format takes a picture and an ISO date and time", DateCommand());
+    std::string picture = a.texts[0];
+    FMTCNTLBLOCK block;
+    FMTInitCntlBlock(&block);
+    block.nType = FMT_TYPE_DATETIME;
+    block.dwFlags &= ~uint32_t{FMT_FLAG_DEFAULT_PICTURES};
+    block.lpszLongPic = picture.data();
+    block.nPicSelect = 0;
+    std::string am = FMTGetIntlString(3), pm = FMTGetIntlString(4), separator = FMTGetIntlString(2);
+    block.lpszAM = am.data();
+    block.lpszPM = pm.data();
+    block.lpszTimeSep = separator.data();
+    block.b24Hour = FMTGetIntlValue(0) != 0;
+    block.bTLzero = FMTGetIntlValue(1) != 0;
+    FMTIsoToDatDef(a.texts[1].c_str(), &block.dtValue);
+    const int32_t length = FMTGetMaxFormattedDTLen(&block, 0);
+    if (length < 0) {
+        std::fprintf(stderr, "orvex: not a valid date/time picture\n");
+        return kFailure;
+    }
+    std::string output(static_cast<size_t>(length) + 1, '\0');
+    block.lpszOutput = output.data();
+    if (!FMTFormatDateTime(&block, 0)) {
+        std::fprintf(stderr, "orvex: the picture cannot write this value\n");
+        return kFailure;
+    }
+    std::printf("%s\n", ToTerminal(output.c_str()).c_str());
+    return kSuccess;
+}
+
+// parse TEXT: read by a picture when one is given, else validated against
+// the profile's pictures and the text's own shape.
+int RunParse(DateArgs a) {
+    if (a.texts.size() != 1) return UsageError("parse takes one text", DateCommand());
+    FMTCNTLBLOCK block;
+    FMTInitCntlBlock(&block);
+    block.nType = a.kind;
+    block.bUseIntl = 1;
+    block.lpszInput = a.texts[0].data();
+    block.lpszPicture = a.picture.data();
+    const int32_t ok = a.hasPicture ? FMTUnformatDateTimeStr(&block) : FMTValidateDateTime(&block);
+    if (!ok) {
+        std::fprintf(stderr, "orvex: not a date/time of this kind\n");
+        return kFailure;
+    }
+    std::printf("%s\n", Iso(block.dtValue).c_str());
+    return kSuccess;
+}
+
+int RunGuess(const DateArgs &a) {
+    if (a.texts.size() != 1) return UsageError("guess takes one text", DateCommand());
+    std::string picture;
+    if (!FMTGuessDatePicture(a.texts[0], a.kind, true, picture)) {
+        std::fprintf(stderr, "orvex: no free-form shape fits\n");
+        return kFailure;
+    }
+    std::printf("%s\n", picture.c_str());
+    return kSuccess;
+}
+
 } // namespace
 
 int RunDate(Args args) {
     if (args.size() == 2 && args[0] == "info") return RunInfo(args[1]);
+    DateArgs a;
+    if (args.empty() || !ReadDateArgs(args.subspan(1), a)) return UsageError("unknown date request", DateCommand());
+    if (args[0] == "format") return RunFormat(a);
+    if (args[0] == "parse") return RunParse(a);
+    if (args[0] == "guess") return RunGuess(a);
     return UsageError("unknown date request", DateCommand());
 }
 
