@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -40,10 +41,11 @@ public:
                ERROR_SUCCESS;
     }
 
-    bool Number(const char *name, int32_t &field) {
-        if (!Read(name)) return false;
-        field = std::atoi(buffer_);
-        return true;
+    // A number; the record's fields are packed, so callers assign it
+    // rather than pass a reference to them.
+    std::optional<int32_t> Number(const char *name) {
+        if (!Read(name)) return std::nullopt;
+        return std::atoi(buffer_);
     }
 
     // The value's bytes with their terminator, never more than the field holds.
@@ -100,20 +102,21 @@ extern "C" void ORVEXAPI FMTGetProfileIntl(INTLPROFILE *profile) {
     if (!profile) return;
     INTLPROFILE &p = *profile;
     SettingsReader settings;
-    settings.Number("iCountry", p.iCountry);
+    if (auto v = settings.Number("iCountry")) p.iCountry = *v;
     // The currency placement code sets two flags; an unreadable code keeps them.
-    if (int32_t currency = 0; settings.Number("iCurrency", currency)) {
+    if (auto code = settings.Number("iCurrency")) {
+        const int32_t currency = *code;
         p.bCurrAfter = (currency == 1 || currency == 3) ? 1 : 0;
         p.bCurrSpace = (currency == 2 || currency == 3) ? 1 : 0;
     }
-    settings.Number("iCurrDigits", p.iCurrDigits);
-    settings.Number("iNegCurr", p.iNegCurr);
-    settings.Number("iDate", p.iDate);
-    settings.Number("iDigits", p.iDigits);
-    settings.Number("iTime", p.iTime);
-    settings.Number("iLzero", p.iLzero);
-    settings.Number("iTLZero", p.iTLZero);
-    settings.Number("iMeasure", p.iMeasure);
+    if (auto v = settings.Number("iCurrDigits")) p.iCurrDigits = *v;
+    if (auto v = settings.Number("iNegCurr")) p.iNegCurr = *v;
+    if (auto v = settings.Number("iDate")) p.iDate = *v;
+    if (auto v = settings.Number("iDigits")) p.iDigits = *v;
+    if (auto v = settings.Number("iTime")) p.iTime = *v;
+    if (auto v = settings.Number("iLzero")) p.iLzero = *v;
+    if (auto v = settings.Number("iTLZero")) p.iTLZero = *v;
+    if (auto v = settings.Number("iMeasure")) p.iMeasure = *v;
 
     settings.Text("sCountry", p.sCountry);
     settings.Text("sLanguage", p.sLanguage);

@@ -12,6 +12,10 @@
 #include <string_view>
 #include <vector>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 namespace platform {
 namespace {
 
@@ -143,20 +147,48 @@ std::string FormatLine(const Line &line) {
     return line.name + "=\"" + Recode(line.value.text, CP_ACP, CP_UTF8) + "\"";
 }
 
+// Replaces the file in one step (a new file renamed over the old one), so
+// that a reader in another process sees either the old or the new settings.
 bool SaveFile(const std::vector<Section> &sections) {
     const std::filesystem::path path = SettingsPath();
-    std::error_code error;
-    if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), error);
     std::ostringstream out;
     for (const Section &section : sections) {
         out << '[' << section.key << "]\n";
         for (const Line &line : section.lines) out << FormatLine(line) << '\n';
         out << '\n';
     }
-    std::ofstream file(path, std::ios::trunc);
-    file << out.str();
-    return static_cast<bool>(file);
+    std::filesystem::path temporary = path;
+    temporary += "." + std::to_string(getpid()) + ".new";
+    {
+        std::ofstream file(temporary, std::ios::trunc);
+        file << out.str();
+        if (!file) return false;
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, path, error);
+    return !error;
 }
+
+// Serialises changes to the file between processes: each one reads, edits
+// and replaces the whole file.
+class FileChangeLock {
+public:
+    FileChangeLock() {
+        const std::filesystem::path path = SettingsPath();
+        std::error_code error;
+        if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), error);
+        fd_ = open((path.string() + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (fd_ >= 0) flock(fd_, LOCK_EX);
+    }
+    ~FileChangeLock() {
+        if (fd_ >= 0) close(fd_); // closing releases the lock
+    }
+    FileChangeLock(const FileChangeLock &) = delete;
+    FileChangeLock &operator=(const FileChangeLock &) = delete;
+
+private:
+    int fd_ = -1;
+};
 
 Section *FindSection(std::vector<Section> &sections, std::string_view key) {
     for (Section &s : sections)
@@ -181,6 +213,7 @@ std::mutex gFileLock;
 // Applies a change to one line of the file, creating what is missing.
 bool ChangeLine(const std::string &key, const std::string &name, const Line &replacement) {
     std::lock_guard hold(gFileLock);
+    FileChangeLock fileHold;
     std::vector<Section> sections = LoadFile();
     Section *section = FindSection(sections, key);
     if (!section) {

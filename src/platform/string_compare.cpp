@@ -24,6 +24,29 @@
 
 namespace {
 
+bool IsAsciiAlphanumeric(char c) { return (c >= '0' && c <= '9') || ((c | 0x20) >= 'a' && (c | 0x20) <= 'z'); }
+
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c | 0x20) : c; }
+
+// The order of two texts made only of ASCII letters and digits; false when
+// either holds anything else.
+bool AlphanumericOrder(const char *a, const char *b, int &order) {
+    for (;; ++a, ++b) {
+        if (*a && !IsAsciiAlphanumeric(*a)) return false;
+        if (*b && !IsAsciiAlphanumeric(*b)) return false;
+        const char x = AsciiLower(*a), y = AsciiLower(*b);
+        if (x != y || !x) {
+            // Finish checking the rest: another character there changes the rules.
+            for (const char *p = a; *p; ++p)
+                if (!IsAsciiAlphanumeric(*p)) return false;
+            for (const char *p = b; *p; ++p)
+                if (!IsAsciiAlphanumeric(*p)) return false;
+            order = x < y ? -1 : (x > y ? 1 : 0);
+            return true;
+        }
+    }
+}
+
 // How one byte of text enters a sort key.
 struct SortWeight {
     enum Kind : uint8_t { kIgnored, kPrimary, kExpansion, kSpecial, kMark, kUnknown };
@@ -354,9 +377,13 @@ extern "C" {
 
 int WINAPI lstrlenA(LPCSTR text) { return text != nullptr ? static_cast<int>(std::strlen(text)) : 0; }
 
-// A null text sorts before every text, the empty one included.
+// A null text sorts before every text, the empty one included.  Texts of
+// ASCII letters and digits alone (names, designators, keywords: what the
+// library compares most) sort as they do by their sort keys without
+// building them: digits before letters, letters without regard to case.
 int WINAPI lstrcmpiA(LPCSTR a, LPCSTR b) {
     if (a == nullptr || b == nullptr) return a == b ? 0 : (a == nullptr ? -1 : 1);
+    if (int order; AlphanumericOrder(a, b, order)) return order;
     const int order = SortKey(a).Bytes().compare(SortKey(b).Bytes());
     return order < 0 ? -1 : (order > 0 ? 1 : 0);
 }

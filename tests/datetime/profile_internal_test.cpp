@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "datetime/intl_profile.h"
+#include "orvexrt/frame.h"
 #include "datetime/name_tables.h"
 #include "datetime/user_settings.h"
 
@@ -35,7 +36,10 @@ TEST(ProfileAccessors, StringsAndValuesOfTheActiveProfile) {
     const char *decimal = FMTGetIntlString(7);
     EXPECT_EQ(thousand, decimal);
     EXPECT_STREQ(thousand, ",");
-    std::thread([&] { EXPECT_NE(FMTGetIntlString(6), decimal); }).join();
+    std::thread([&] {
+        EXPECT_NE(FMTGetIntlString(6), decimal);
+        TLS_FreeAll(); // the thread detach that a test program's threads do not get
+    }).join();
 
     // The defaults stay active until the settings are marked changed.
     FMTSetProfileDefault();
@@ -64,6 +68,7 @@ TEST(ProfileAccessors, ReadersAndSwitchersOnManyThreads) {
                 ASSERT_NE(separator, nullptr);
                 EXPECT_EQ(separator[1], '\0');
             }
+            TLS_FreeAll();
         });
     }
     for (int i = 0; i < 200; ++i) {

@@ -30,8 +30,8 @@ TEST(Profile, CurrencyPlacementSetsTwoFlags) {
     for (const auto &row : rows) {
         settings.Set("iCurrency", row.code);
         const INTLPROFILE p = ReadProfile();
-        EXPECT_EQ(p.bCurrSpace, row.space) << row.code;
-        EXPECT_EQ(p.bCurrAfter, row.after) << row.code;
+        EXPECT_EQ(+p.bCurrSpace, row.space) << row.code;
+        EXPECT_EQ(+p.bCurrAfter, row.after) << row.code;
     }
 }
 
@@ -53,23 +53,23 @@ TEST(Profile, NumbersCharactersAndTexts) {
     settings.Set("sLanguage", "DEU");
     settings.SetCurrency("EUR");
     const INTLPROFILE p = ReadProfile();
-    EXPECT_EQ(p.iCountry, 49);
-    EXPECT_EQ(p.iDigits, 3);
-    EXPECT_EQ(p.iCurrDigits, 1);
-    EXPECT_EQ(p.iNegCurr, 8);
-    EXPECT_EQ(p.iTime, 1);
-    EXPECT_EQ(p.iTLZero, 1);
-    EXPECT_EQ(p.sThousand, '.');
-    EXPECT_EQ(p.sDecimal, ',');
-    EXPECT_EQ(p.sDate, '.');
-    EXPECT_EQ(p.sList, ';');
+    EXPECT_EQ(+p.iCountry, 49);
+    EXPECT_EQ(+p.iDigits, 3);
+    EXPECT_EQ(+p.iCurrDigits, 1);
+    EXPECT_EQ(+p.iNegCurr, 8);
+    EXPECT_EQ(+p.iTime, 1);
+    EXPECT_EQ(+p.iTLZero, 1);
+    EXPECT_EQ(+p.sThousand, '.');
+    EXPECT_EQ(+p.sDecimal, ',');
+    EXPECT_EQ(+p.sDate, '.');
+    EXPECT_EQ(+p.sList, ';');
     EXPECT_EQ(Field(p.sTime), ":");
     EXPECT_EQ(Field(p.sShortDate), "dd.MM.yyyy");
     EXPECT_EQ(Field(p.sCountry), "Germany");
     EXPECT_EQ(Field(p.sLanguage), "DEU");
     EXPECT_EQ(Field(p.sCurrency), "EUR");
-    EXPECT_EQ(p.iEmpDateBoundryCheck, 0);
-    EXPECT_EQ(p.iDateType, 1); // the library's own date-type word
+    EXPECT_EQ(+p.iEmpDateBoundryCheck, 0);
+    EXPECT_EQ(+p.iDateType, 1); // the library's own date-type word
 }
 
 TEST(Profile, Designators) {
@@ -136,8 +136,8 @@ TEST(Profile, MissingValueKeepsTheField) {
     p.sThousand = '\'';
     p.iDigits = 7;
     FMTGetProfileIntl(&p);
-    EXPECT_EQ(p.sThousand, '\'');
-    EXPECT_EQ(p.iDigits, 7);
+    EXPECT_EQ(+p.sThousand, '\'');
+    EXPECT_EQ(+p.iDigits, 7);
 }
 
 TEST(Profile, OverLongValuesAreCutToTheirFields) {
@@ -168,29 +168,29 @@ TEST(ControlBlock, InitialisationOfABlockOfOnes) {
     FMTCNTLBLOCK block;
     std::memset(&block, 0xFF, sizeof block);
     FMTInitCntlBlock(&block);
-    EXPECT_EQ(block.dwFlags, 0xFFFFE025u);
-    EXPECT_EQ(block.nType, -1);
-    EXPECT_EQ(block.nCountry, 1);
-    EXPECT_EQ(block.numValue.bLength, 1);
-    EXPECT_EQ(block.numValue.bExponent, 0xC0);
-    EXPECT_EQ(block.lpszInput, nullptr);
-    EXPECT_EQ(block.lpszPicture, nullptr);
-    EXPECT_EQ(block.dtValue.nYear, 0);
-    EXPECT_EQ(block.dtValue.nMicrosecond, 0);
-    EXPECT_EQ(block.dblValue, 0.0);
-    EXPECT_EQ(block.cThousand, 0);
-    EXPECT_EQ(block.hWnd, nullptr);
-    EXPECT_EQ(block.lParam, 0);
+    EXPECT_EQ(+block.dwFlags, 0xFFFFE025u);
+    EXPECT_EQ(+block.nType, -1);
+    EXPECT_EQ(+block.nCountry, 1);
+    EXPECT_EQ(+block.numValue.bLength, 1);
+    EXPECT_EQ(+block.numValue.bExponent, 0xC0);
+    EXPECT_EQ(+block.lpszInput, nullptr);
+    EXPECT_EQ(+block.lpszPicture, nullptr);
+    EXPECT_EQ(+block.dtValue.nYear, 0);
+    EXPECT_EQ(+block.dtValue.nMicrosecond, 0);
+    EXPECT_EQ(+block.dblValue, 0.0);
+    EXPECT_EQ(+block.cThousand, 0);
+    EXPECT_EQ(+block.hWnd, nullptr);
+    EXPECT_EQ(+block.lParam, 0);
     // The caller's fields keep their bytes.
     EXPECT_EQ(reinterpret_cast<uintptr_t>(block.lpszCurrency), ~uintptr_t{0});
-    EXPECT_EQ(block.nCurrPos, -1);
-    EXPECT_EQ(block.nNegCurr, -1);
-    EXPECT_EQ(block.dwHostData, 0xFFFFFFFFu);
-    EXPECT_EQ(block.lResult, -1);
+    EXPECT_EQ(+block.nCurrPos, -1);
+    EXPECT_EQ(+block.nNegCurr, -1);
+    EXPECT_EQ(+block.dwHostData, 0xFFFFFFFFu);
+    EXPECT_EQ(+block.lResult, -1);
 
     std::memset(&block, 0, sizeof block);
     FMTInitCntlBlock(&block);
-    EXPECT_EQ(block.dwFlags, 0x25u);
+    EXPECT_EQ(+block.dwFlags, 0x25u);
     FMTInitCntlBlock(nullptr);
 }
 

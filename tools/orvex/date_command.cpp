@@ -163,12 +163,14 @@ int RunGuess(const DateArgs &a) {
 } // namespace
 
 int RunDate(Args args) {
-    if (args.size() == 2 && args[0] == "info") return RunInfo(args[1]);
     DateArgs a;
-    if (args.empty() || !ReadDateArgs(args.subspan(1), a)) return UsageError("unknown date request", DateCommand());
-    if (args[0] == "format") return RunFormat(a);
-    if (args[0] == "parse") return RunParse(a);
-    if (args[0] == "guess") return RunGuess(a);
+    if (!ReadDateArgs(args, a) || a.texts.empty()) return UsageError("unknown date request", DateCommand());
+    const std::string verb = a.texts.front();
+    a.texts.erase(a.texts.begin());
+    if (verb == "info" && a.texts.size() == 1) return RunInfo(a.texts[0]);
+    if (verb == "format") return RunFormat(a);
+    if (verb == "parse") return RunParse(a);
+    if (verb == "guess") return RunGuess(a);
     return UsageError("unknown date request", DateCommand());
 }
 
