@@ -24,7 +24,7 @@ void Require(bool holds, const char *what) {
 
 std::unique_ptr<char[]> ExactCopy(std::string_view text) {
     auto copy = std::make_unique<char[]>(text.size() + 1);
-    std::memcpy(copy.get(), text.data(), text.size());
+    if (!text.empty()) std::memcpy(copy.get(), text.data(), text.size());
     copy[text.size()] = '\0';
     return copy;
 }

@@ -112,9 +112,6 @@ uint32_t FormatSettingsForm(const FMTCNTLBLOCK &block, bool currency) {
 }
 
 uint32_t FormatByPicture(const FMTCNTLBLOCK &block, const char *picture) {
-    char plain[kFMTPlainPictureSize];
-    picture = FMTPlainPictureOf(picture, block, plain);
-    if (!picture) return 0;
     char text[FMT_MAX_NUMBER_TEXT + 1];
     FMTTextSink sink(text, sizeof text);
     const FMTSeparators separators = FMTGetSeparators(block.bUseIntl != 0, block.cThousand, block.cDecimal);
@@ -159,10 +156,19 @@ extern "C" uint32_t ORVEXAPI FMTFormatNumber(FMTCNTLBLOCK *block, uint32_t useUs
     else
         FMTSetProfileDefault();
     if (!block->lpszOutput) return 0;
-    const char *picture = block->lpszPicture ? block->lpszPicture : "";
     int32_t kind = block->nType;
-    if (kind == FMT_TYPE_NUMBER_PICTURE && !*picture) kind = FMT_TYPE_NUMBER;
-    if (kind == FMT_TYPE_NUMBER_PICTURE && std::strcmp(picture, FMT_PICTURE_CURRENCY) == 0) kind = FMT_TYPE_CURRENCY;
+    const char *picture = block->lpszPicture ? block->lpszPicture : "";
+    char plain[kFMTPlainPictureSize];
+    if (kind == FMT_TYPE_NUMBER_PICTURE) {
+        // A tokenized picture is read in its plain form, which may be one of
+        // the settings' forms.
+        picture = FMTPlainPictureOf(picture, *block, plain);
+        if (!picture) return 0;
+        if (!*picture)
+            kind = FMT_TYPE_NUMBER;
+        else if (std::strcmp(picture, FMT_PICTURE_CURRENCY) == 0)
+            kind = FMT_TYPE_CURRENCY;
+    }
     switch (kind) {
     case FMT_TYPE_NUMBER:
     case FMT_TYPE_CURRENCY:

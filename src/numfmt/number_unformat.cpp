@@ -14,6 +14,10 @@ namespace {
 
 // NumToAscii's widest plain text.
 constexpr int32_t kValueTextWidth = 108;
+// NumToAscii at that width writes a value exactly from 10^-99 up to below
+// 10^108 (P from -98 to 108); beyond, its exponent is capped at 99.
+constexpr int kLowestTextExponent = -98;
+constexpr int kHighestTextExponent = 108;
 // Exponents beyond this move any mantissa out of the NUMBER range.
 constexpr int32_t kLargestExponent = 400;
 
@@ -178,6 +182,8 @@ extern "C" uint32_t ORVEXAPI FMTUnformatNumberStr(FMTCNTLBLOCK *block) {
     FMTGetNumberReading(*block, reading);
     NUMBER value;
     if (!PictureValue(input, picture, reading, &value)) return 0;
+    const int exponent = FMTDecimalExponent(value);
+    if (exponent < kLowestTextExponent || exponent > kHighestTextExponent) return 0;
     block->numValue = value;
     NumToAscii(&value, output, kValueTextWidth);
     return 1;

@@ -67,8 +67,9 @@ TEST(Lists, DeletingAtEveryKindOfPosition) {
     LISTHEADER *only = MakeList({7});
     EXPECT_EQ(ListDeleteNode(only, only->lpFirst), 1);
     EXPECT_EQ(only->lCount, 0);
-    EXPECT_EQ(only->lpFirst, nullptr);
-    EXPECT_EQ(only->lpLast, nullptr);
+    // (The packed fields are read into values before they are compared.)
+    EXPECT_EQ(static_cast<LISTNODE *>(only->lpFirst), nullptr);
+    EXPECT_EQ(static_cast<LISTNODE *>(only->lpLast), nullptr);
     EXPECT_EQ(ListIndexNode(only, 0), nullptr);
     // Nothing to delete: an empty list, a null node, a null header.
     EXPECT_EQ(ListDeleteNode(only, nullptr), 0);

@@ -174,6 +174,12 @@ TEST(NumberUnformat, Refusals) {
     tokenizedTooLong.Picture("\x0F" + std::string(70, '0') + "\x10").Input("5");
     EXPECT_EQ(numpic::Unformat(tokenizedTooLong), "refused");
     EXPECT_EQ(FMTUnformatNumberStr(nullptr), 0u);
+    // Values whose plain text the 109-byte output holds exactly, and the
+    // first ones beyond.
+    EXPECT_EQ(Unformat(&kEnglish, "0", "9e107"), "9" + std::string(107, '0'));
+    EXPECT_EQ(Unformat(&kEnglish, "0", "1e108"), "refused");
+    EXPECT_EQ(Unformat(&kEnglish, "0", "1e-99"), "." + std::string(98, '0') + "1");
+    EXPECT_EQ(Unformat(&kEnglish, "0", "1e-100"), "refused");
 }
 
 TEST(NumberUnformat, TokenizedPicturesAndTheUsersSettings) {
@@ -215,7 +221,8 @@ TEST(NumberStrToNumber, ReadsLikeTheCLocale) {
         Request request;
         request.Input(row.text);
         EXPECT_EQ(FMTStrToNumber(&request.Block()), 1u);
-        EXPECT_EQ(request.Block().dblValue, row.expected) << row.text << (german ? " (German locale)" : "");
+        const double value = request.Block().dblValue; // the packed field, read unaligned
+        EXPECT_EQ(value, row.expected) << row.text << (german ? " (German locale)" : "");
     }
     std::setlocale(LC_NUMERIC, "C");
 
@@ -228,7 +235,9 @@ TEST(NumberStrToNumber, ReadsLikeTheCLocale) {
     uint64_t after;
     std::memcpy(&after, &empty.Block().dblValue, sizeof after);
     EXPECT_EQ(after, 0x7FF856789ABCDEF0ull);
-    EXPECT_EQ(NumIsNullDouble(&empty.Block().dblValue), 1);
+    double null;
+    std::memcpy(&null, &empty.Block().dblValue, sizeof null);
+    EXPECT_EQ(NumIsNullDouble(&null), 1);
 }
 
 TEST(NumberUnformatOnJapaneseSystem, DoubleByteTextAndCurrency) {

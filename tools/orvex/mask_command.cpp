@@ -1,7 +1,8 @@
 // orvex mask: input masks at the command line — laying text into a mask,
 // taking the typed characters back out, and what a mask is made of.
 //
-// Texts reach the library byte for byte as the command line gives them.
+// Masks and texts are converted from the terminal's UTF-8 to the ANSI code
+// page, whose letters the mask classes know, and results back.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "command.h"
 #include "numfmt/mask_core.h"
 #include "orvexrt.h"
+#include "terminal_text.h"
 
 namespace orvex {
 namespace {
@@ -27,8 +29,9 @@ int Failure(const std::string &message) {
 int Apply(const std::string &mask, const std::string &text) {
     const int32_t size = FMTMaskedBufferSize(FMTMaskPositions(mask.c_str()), text.c_str());
     std::vector<char> output(static_cast<size_t>(size), '\0');
-    if (!FMTMaskText(text.c_str(), output.data(), mask.c_str())) return Failure("'" + mask + "' is not a valid mask");
-    std::printf("%s\n", output.data());
+    if (!FMTMaskText(text.c_str(), output.data(), mask.c_str()))
+        return Failure("'" + ToTerminal(mask) + "' is not a valid mask");
+    std::printf("%s\n", ToTerminal(output.data()).c_str());
     return kSuccess;
 }
 
@@ -43,8 +46,9 @@ int Strip(const std::string &mask, const std::string &text) {
     block.lpszInput = input.data();
     block.lpszPicture = picture.data();
     block.lpszOutput = output.data();
-    if (!FMTUnmaskInput(&block)) return Failure("'" + text + "' does not fit the mask '" + mask + "'");
-    std::printf("%s\n", output.data());
+    if (!FMTUnmaskInput(&block))
+        return Failure("'" + ToTerminal(text) + "' does not fit the mask '" + ToTerminal(mask) + "'");
+    std::printf("%s\n", ToTerminal(output.data()).c_str());
     return kSuccess;
 }
 
@@ -52,7 +56,7 @@ const char *YesNo(bool value) { return value ? "yes" : "no"; }
 
 int Check(const std::string &mask) {
     const bool valid = FMTIsValidMaskFormat(FMTMaskPositions(mask.c_str())) != 0;
-    std::printf("mask:            %s\n", mask.c_str());
+    std::printf("mask:            %s\n", ToTerminal(mask).c_str());
     std::printf("valid:           %s\n", YesNo(valid));
     std::printf("mask characters: %d\n", static_cast<int>(FMTCntMaskChars(mask.c_str())));
     std::printf("literals:        %d\n", static_cast<int>(FMTCntNonMaskChars(mask.c_str())));
@@ -64,9 +68,9 @@ int Check(const std::string &mask) {
 } // namespace
 
 int RunMask(Args args) {
-    if (args.size() == 3 && args[0] == "apply") return Apply(std::string(args[1]), std::string(args[2]));
-    if (args.size() == 3 && args[0] == "strip") return Strip(std::string(args[1]), std::string(args[2]));
-    if (args.size() == 2 && args[0] == "check") return Check(std::string(args[1]));
+    if (args.size() == 3 && args[0] == "apply") return Apply(ToAnsi(args[1]), ToAnsi(args[2]));
+    if (args.size() == 3 && args[0] == "strip") return Strip(ToAnsi(args[1]), ToAnsi(args[2]));
+    if (args.size() == 2 && args[0] == "check") return Check(ToAnsi(args[1]));
     return UsageError("expected apply MASK TEXT, strip MASK TEXT or check MASK", MaskCommand());
 }
 
