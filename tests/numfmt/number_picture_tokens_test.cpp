@@ -13,8 +13,8 @@ using Converter = uint32_t(ORVEXAPI *)(const FMTCNTLBLOCK *, int32_t);
 
 // Converts under a request's settings into an output of exactly the
 // documented size; "refused" for a result of 0 (the output then empty).
-std::string Convert(Converter convert, const Settings &settings, const std::string &picture, size_t factor,
-                    int32_t mode = 2) {
+template <typename F>
+std::string Convert(F convert, const Settings &settings, const std::string &picture, size_t factor, int32_t mode = 2) {
     Request request(&settings);
     request.Picture(picture).Output(factor * picture.size() + 1);
     if (!convert(&request.Block(), mode)) {
