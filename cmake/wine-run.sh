@@ -12,4 +12,9 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$(dirname "$WINEPREFIX")"
   flock "$WINEPREFIX.lock" sh -c '[ -f "$WINEPREFIX/system.reg" ] || { "$1" wineboot -i >/dev/null 2>&1; /usr/lib/wine/wineserver -w 2>/dev/null || true; }' sh "$wine"
 fi
+# Programs that open windows (message boxes) need a display: without one,
+# a virtual display serves.
+if [ -z "${DISPLAY:-}" ] && command -v xvfb-run >/dev/null 2>&1; then
+  exec xvfb-run -a "$wine" "$@"
+fi
 exec "$wine" "$@"
