@@ -66,8 +66,9 @@ int32_t ORVEXAPI FMTIsNumberPicValid(const FMTCNTLBLOCK *block);
  * active profile, 0 the built-in one, for the whole process.  Returns 1
  * (also for an empty text: a null value, an empty section), 0 when refused:
  * an unprepared block, an unknown kind, a null output, a tokenized picture
- * whose plain form exceeds 63 bytes, a value of 10^108 or more in a plain
- * layout; a refusal leaves an empty output. */
+ * whose plain form exceeds 63 bytes, a value beyond a plain text of 108
+ * characters (10^108 and more, 10^107 for a negative value in the
+ * settings' forms) in a plain layout; a refusal leaves an empty output. */
 uint32_t ORVEXAPI FMTFormatNumber(FMTCNTLBLOCK *block, uint32_t useUserSettings);
 /* The larger of minLen and the longest text the picture gives for values of
  * at most maxIntDigits integer digits, with the active profile. */
@@ -77,8 +78,9 @@ int32_t ORVEXAPI FMTGetMaxFormattedNumLen(const char *picture, int32_t maxIntDig
  * settings' form into numValue: 1 valid, 0 invalid or refused. */
 int32_t ORVEXAPI FMTValidateNumber(FMTCNTLBLOCK *block);
 /* Reads lpszInput as text that lpszPicture produced: numValue receives the
- * value and lpszOutput (109 bytes) its plain text; 1 done, 0 invalid or
- * refused (lpszOutput then empty). */
+ * value and lpszOutput (109 bytes) its plain text; 1 done, 0 invalid,
+ * refused or a value without an exact text of 108 characters (lpszOutput
+ * then empty). */
 uint32_t ORVEXAPI FMTUnformatNumberStr(FMTCNTLBLOCK *block);
 /* dblValue = lpszInput read as a double, "." as the point whatever the
  * process's locale; an empty text makes dblValue a quiet NaN (the null

@@ -15,7 +15,8 @@ namespace {
 // NumToAscii's widest plain text.
 constexpr int32_t kValueTextWidth = 108;
 // NumToAscii at that width writes a value exactly from 10^-99 up to below
-// 10^108 (P from -98 to 108); beyond, its exponent is capped at 99.
+// 10^108, 10^107 for a negative one, whose "-" takes a place (P from -98 to
+// 108 or 107); beyond, its exponent is capped at 99.
 constexpr int kLowestTextExponent = -98;
 constexpr int kHighestTextExponent = 108;
 // Exponents beyond this move any mantissa out of the NUMBER range.
@@ -183,7 +184,8 @@ extern "C" uint32_t ORVEXAPI FMTUnformatNumberStr(FMTCNTLBLOCK *block) {
     NUMBER value;
     if (!PictureValue(input, picture, reading, &value)) return 0;
     const int exponent = FMTDecimalExponent(value);
-    if (exponent < kLowestTextExponent || exponent > kHighestTextExponent) return 0;
+    const int highest = kHighestTextExponent - (FMTIsNegative(value) ? 1 : 0);
+    if (exponent < kLowestTextExponent || exponent > highest) return 0;
     block->numValue = value;
     NumToAscii(&value, output, kValueTextWidth);
     return 1;

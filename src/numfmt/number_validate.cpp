@@ -97,15 +97,13 @@ void FMTStripCurrency(char *text, std::string_view symbol, bool after) {
     IntlStrStripSpace(text);
     size_t length = std::strlen(text);
     const bool parentheses = length >= 2 && text[0] == '(' && text[length - 1] == ')';
+    // A text that begins or ends with "-" is negative when it holds that
+    // "-" alone; it cannot also stand in parentheses.
     bool negative = false;
     if (length > 0 && (text[0] == '-' || text[length - 1] == '-')) {
         const char *minus = std::strchr(text, '-');
         if (!std::strchr(minus + 1, '-')) {
             EraseAt(text, static_cast<size_t>(minus - text), 1);
-            negative = true;
-        } else if (parentheses) {
-            text[length - 1] = '\0';
-            EraseAt(text, 0, 1);
             negative = true;
         }
     } else if (parentheses) {

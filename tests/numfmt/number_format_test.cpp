@@ -6,6 +6,8 @@
 namespace {
 
 using namespace numpic;
+using NumberFormat = numpic::ProfileTest;
+using NumberFormatOnJapaneseSystem = numpic::ProfileTest;
 
 struct PictureRow {
     const char *picture;
@@ -21,7 +23,7 @@ std::string FormatByPicture(const Settings *settings, const char *picture, const
     return outcome.text;
 }
 
-TEST(NumberFormat, PicturesWithTheBuiltInProfile) {
+TEST_F(NumberFormat, PicturesWithTheBuiltInProfile) {
     const PictureRow rows[] = {
         // digit places, grouping, places dropped down to the "0"s
         {"#,##0.00", "1234.567", "1,234.57"},
@@ -90,7 +92,7 @@ TEST(NumberFormat, PicturesWithTheBuiltInProfile) {
         EXPECT_EQ(FormatByPicture(nullptr, row.picture, row.value), row.expected) << row.picture << " " << row.value;
 }
 
-TEST(NumberFormat, PicturesWithSettingsOfTheRequest) {
+TEST_F(NumberFormat, PicturesWithSettingsOfTheRequest) {
     const struct {
         const Settings *settings;
         PictureRow row;
@@ -120,7 +122,7 @@ std::string FormatForm(const FormRow &row) {
     return outcome.text;
 }
 
-TEST(NumberFormat, NumberAndCurrencyFormsOfTheSettings) {
+TEST_F(NumberFormat, NumberAndCurrencyFormsOfTheSettings) {
     constexpr Settings kNoZero{',', '.', "$", 0, 0, 2, 0};
     constexpr Settings kNoGrouping{0, '.', "$", 0, 0, 2, 1};
     constexpr Settings kAfterFormat8{',', '.', "$", 0, 8, 2, 1};
@@ -146,22 +148,32 @@ TEST(NumberFormat, NumberAndCurrencyFormsOfTheSettings) {
     for (const FormRow &row : rows) EXPECT_EQ(FormatForm(row), row.expected) << row.value;
 }
 
-TEST(NumberFormat, EveryCurrencyPositionAndNegativeFormat) {
+// Every position and negative currency format, and FMTValidateNumber reads
+// each text back where the format's symbol stands on the position's side.
+TEST_F(NumberFormat, EveryCurrencyFormAndItsReading) {
     const char *const positive[] = {"$1.00", "1.00$", "$ 1.00", "1.00 $", "$1.00"};
     for (int32_t position = 0; position < 5; ++position) {
         const FormRow row{FMT_TYPE_CURRENCY, {',', '.', "$", position, 0, 2, 1}, "1", 0, positive[position]};
         EXPECT_EQ(FormatForm(row), row.expected) << position;
     }
-    const char *const negative[] = {"($1.00)", "-$1.00",  "$-1.00",  "$1.00-",  "(1.00$)", "-1.00$", "1.00-$",
-                                    "1.00$-",  "-1.00 $", "-$ 1.00", "1.00 $-", "",        ""};
-    for (int32_t format = 0; format <= 12; ++format) {
-        const FormRow row{
-            FMT_TYPE_CURRENCY, {',', '.', "$", 0, format == 12 ? 15 : format, 2, 1}, "-1", 0, negative[format]};
-        EXPECT_EQ(FormatForm(row), row.expected) << format;
+    const struct {
+        int32_t format, position;
+        const char *expected;
+    } rows[] = {{0, 0, "($1.00)"},  {1, 2, "-$1.00"}, {2, 0, "$-1.00"}, {3, 2, "$1.00-"},  {4, 1, "(1.00$)"},
+                {5, 3, "-1.00$"},   {6, 1, "1.00-$"}, {7, 3, "1.00$-"}, {8, 1, "-1.00 $"}, {9, 0, "-$ 1.00"},
+                {10, 3, "1.00 $-"}, {11, 0, ""},      {15, 0, ""},      {-1, 0, ""}};
+    for (const auto &row : rows) {
+        const Settings settings{',', '.', "$", row.position, row.format, 2, 1};
+        EXPECT_EQ(FormatForm({FMT_TYPE_CURRENCY, settings, "-1", 0, row.expected}), row.expected) << row.format;
+        if (!*row.expected) continue;
+        Request read(&settings);
+        read.Input(row.expected).Block().nType = FMT_TYPE_CURRENCY;
+        ASSERT_EQ(FMTValidateNumber(&read.Block()), 1) << row.expected;
+        EXPECT_EQ(Plain(read.Block().numValue), "-1") << row.expected;
     }
 }
 
-TEST(NumberFormat, RefusalsLeaveAnEmptyOutput) {
+TEST_F(NumberFormat, RefusalsLeaveAnEmptyOutput) {
     UseBuiltInProfile();
     auto outcome = [](auto prepare) {
         Request request(&kEnglish);
@@ -192,7 +204,7 @@ TEST(NumberFormat, RefusalsLeaveAnEmptyOutput) {
     EXPECT_EQ(FMTFormatNumber(nullptr, 0), 0u);
 }
 
-TEST(NumberFormat, TokenizedPicturesFollowTheSettingsOfTheCall) {
+TEST_F(NumberFormat, TokenizedPicturesFollowTheSettingsOfTheCall) {
     // #,##0.00 with the currency before it, tokenized.
     const std::string tokenized = "\x03\x0F#\x01##0\x02"
                                   "00\x10";
@@ -211,7 +223,7 @@ TEST(NumberFormat, TokenizedPicturesFollowTheSettingsOfTheCall) {
     EXPECT_EQ(Format(tooLong, 0), (Outcome{0, ""}));
 }
 
-TEST(NumberFormat, SettingsFormPicturesAndTheBuiltInProfile) {
+TEST_F(NumberFormat, SettingsFormPicturesAndTheBuiltInProfile) {
     UseBuiltInProfile();
     const struct {
         const char *picture;
@@ -225,7 +237,7 @@ TEST(NumberFormat, SettingsFormPicturesAndTheBuiltInProfile) {
     }
 }
 
-TEST(NumberFormat, TheUsersGermanSettings) {
+TEST_F(NumberFormat, TheUsersGermanSettings) {
     GermanUser german;
     OnFreshThread([] {
         const struct {
@@ -253,7 +265,7 @@ TEST(NumberFormat, TheUsersGermanSettings) {
     });
 }
 
-TEST(NumberFormat, MaximumLengthOfPictures) {
+TEST_F(NumberFormat, MaximumLengthOfPictures) {
     UseBuiltInProfile();
     const struct {
         const char *picture;
@@ -277,7 +289,7 @@ TEST(NumberFormat, MaximumLengthOfPictures) {
     EXPECT_EQ(FMTGetMaxFormattedNumLen("#,##0", INT32_MAX, 0), INT32_MAX) << "clamped, not wrapped";
 }
 
-TEST(NumberFormatOnJapaneseSystem, DoubleByteLiteralsAndCurrency) {
+TEST_F(NumberFormatOnJapaneseSystem, DoubleByteLiteralsAndCurrency) {
     const Settings yen{',', '.', "\x81\x8F", 0, 1, 0, 1};
     const struct {
         std::string picture;

@@ -1,5 +1,5 @@
 // Internals of number pictures: the currency texts and their per-thread
-// record, the layout of a section, and the profile modes of tokenizing.
+// record, and the profile modes of tokenizing.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,10 +8,11 @@
 #include "datetime/intl_profile.h"
 #include "numfmt/currency_affixes.h"
 #include "numfmt/picture_settings.h"
-#include "numfmt/picture_syntax.h"
 #include "numfmt/number_picture_support.h"
 
 namespace {
+
+using NumberPictureInternals = numpic::ProfileTest;
 
 struct Affixes {
     std::string posPrefix, posSuffix, negPrefix, negSuffix;
@@ -29,7 +30,7 @@ Affixes Build(int32_t position, int32_t negFormat, const char *symbol, bool expe
     return {a.szPosPrefix, a.szPosSuffix, a.szNegPrefix, a.szNegSuffix};
 }
 
-TEST(NumberPictureInternals, CurrencyTexts) {
+TEST_F(NumberPictureInternals, CurrencyTexts) {
     const struct {
         int32_t position, negFormat;
         Affixes expected;
@@ -47,7 +48,7 @@ TEST(NumberPictureInternals, CurrencyTexts) {
     EXPECT_EQ(Build(0, 0, nullptr), (Affixes{"", "", "(", ")"}));
 }
 
-TEST(NumberPictureInternals, PerThreadTextsAreBuiltOnce) {
+TEST_F(NumberPictureInternals, PerThreadTextsAreBuiltOnce) {
     numpic::OnFreshThread([] {
         numpic::UseBuiltInProfile();
         const CURRAFFIX *first = FMTGetThreadCurrAffixes();
@@ -68,32 +69,7 @@ TEST(NumberPictureInternals, PerThreadTextsAreBuiltOnce) {
     });
 }
 
-TEST(NumberPictureInternals, SectionLayout) {
-    const struct {
-        const char *section;
-        int places, zeros, minPlaces;
-        bool grouping;
-        const char *suffix;
-    } rows[] = {
-        {"#,##0.00", 2, 1, 2, true, ""},      {"#,##0.0#' kg'", 2, 1, 1, true, "' kg'"},
-        {"0,000", 0, 4, 0, true, ""},         {"#,##0,", 0, 1, 0, true, ""},
-        {"#,###", 0, 0, 0, true, ""},         {"#,' x'", 0, 0, 0, false, ",' x'"},
-        {"0%", 0, 1, 0, false, "%"},          {"'a'#.##_)", 2, 0, 0, false, "_)"},
-        {"0.", 0, 1, 0, false, ""},           {"'zero'", 0, 0, 0, false, ""},
-        {"00.0E+00", 1, 2, 1, false, "E+00"},
-    };
-    const FMTSeparators english{',', '.'};
-    for (const auto &row : rows) {
-        const FMTSectionLayout layout = FMTAnalyzeNumberSection(row.section, english, false);
-        EXPECT_EQ(layout.places, row.places) << row.section;
-        EXPECT_EQ(layout.zeros, row.zeros) << row.section;
-        EXPECT_EQ(layout.minPlaces, row.minPlaces) << row.section;
-        EXPECT_EQ(layout.grouping, row.grouping) << row.section;
-        EXPECT_EQ(layout.suffix, row.suffix) << row.section;
-    }
-}
-
-TEST(NumberPictureInternals, TokenizingModesAndTheStaleFlag) {
+TEST_F(NumberPictureInternals, TokenizingModesAndTheStaleFlag) {
     numpic::Request request(&numpic::kEnglish);
     request.Picture("#,##0").Output(16);
     // Mode 0: the built-in profile, the pending re-read given up.
@@ -111,7 +87,6 @@ TEST(NumberPictureInternals, TokenizingModesAndTheStaleFlag) {
     FMTWinIniChanged();
     ASSERT_EQ(FMTTokenizeNumberPic(&request.Block(), 7), 1u);
     EXPECT_TRUE(FMTIsProfileStale());
-    FMTSetProfileIntl();
 }
 
 } // namespace

@@ -175,6 +175,14 @@ private:
     std::optional<test::UserSettings> settings_;
 };
 
+// The fixture of the number-picture tests: the user's settings are the
+// active profile again after each test, so that a test that switched the
+// process to the built-in profile leaves no trace in the next one.
+class ProfileTest : public testing::Test {
+protected:
+    void TearDown() override { FMTSetProfileIntl(); }
+};
+
 // Runs f on a new thread, whose currency texts are built afresh from the
 // profile, and releases that thread's items before it ends.
 template <typename F> void OnFreshThread(F f) {

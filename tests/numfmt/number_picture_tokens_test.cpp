@@ -4,6 +4,9 @@
 namespace {
 
 using namespace numpic;
+using NumberPictureTokens = numpic::ProfileTest;
+using NumberPictureTokensOnJapaneseSystem = numpic::ProfileTest;
+using NumberPictureValidity = numpic::ProfileTest;
 
 constexpr Settings kDollarBefore{',', '.', "$", 0, 0, 2, 1};
 constexpr Settings kDollarAfter{',', '.', "$", 1, 1, 2, 1};
@@ -35,7 +38,7 @@ std::string ConvertOld(const Settings &settings, const std::string &picture) {
     return Convert(convert, settings, picture, 3);
 }
 
-TEST(NumberPictureTokens, TokenizeEveryToken) {
+TEST_F(NumberPictureTokens, TokenizeEveryToken) {
     const struct {
         const Settings &settings;
         const char *picture;
@@ -61,7 +64,7 @@ TEST(NumberPictureTokens, TokenizeEveryToken) {
     for (const auto &row : rows) EXPECT_EQ(Tokenize(row.settings, row.picture), row.expected) << row.picture;
 }
 
-TEST(NumberPictureTokens, UntokenizeForOtherSettings) {
+TEST_F(NumberPictureTokens, UntokenizeForOtherSettings) {
     const std::string grouped = "\x0F#\x01##0\x02"
                                 "00\x10";
     const struct {
@@ -105,7 +108,7 @@ TEST(NumberPictureTokens, UntokenizeForOtherSettings) {
     for (const auto &row : rows) EXPECT_EQ(Untokenize(row.settings, row.picture), row.expected) << Hex(row.picture);
 }
 
-TEST(NumberPictureTokens, RoundTripsAcrossSettings) {
+TEST_F(NumberPictureTokens, RoundTripsAcrossSettings) {
     const char *const pictures[] = {
         "#,##0.00", "$#,##0.00;($#,##0.00);'zero'", "#,##0.00 $", "0%", "#,##0;(#,##0)", "'x''y' 0.0#", "0.00E+00"};
     const Settings *const settings[] = {&kEnglish, &kDollarAfter};
@@ -129,7 +132,7 @@ TEST(NumberPictureTokens, RoundTripsAcrossSettings) {
     }
 }
 
-TEST(NumberPictureTokens, SettingsFormPicturesAndRefusals) {
+TEST_F(NumberPictureTokens, SettingsFormPicturesAndRefusals) {
     for (Converter convert : {FMTTokenizeNumberPic, FMTUnTokenizeNumberPic}) {
         EXPECT_EQ(Convert(convert, kEnglish, "$", 3), "$");
         EXPECT_EQ(Convert(convert, kEnglish, "", 3), "");
@@ -148,7 +151,7 @@ TEST(NumberPictureTokens, SettingsFormPicturesAndRefusals) {
     EXPECT_EQ(FMTIsNumberPicTokenized(nullptr), 0u);
 }
 
-TEST(NumberPictureTokens, ModesOfTheProfile) {
+TEST_F(NumberPictureTokens, ModesOfTheProfile) {
     // Mode 0 works with the built-in profile: the currency "$ " before the
     // number.
     OnFreshThread([] {
@@ -173,7 +176,7 @@ TEST(NumberPictureTokens, ModesOfTheProfile) {
     });
 }
 
-TEST(NumberPictureTokens, OldSyntax) {
+TEST_F(NumberPictureTokens, OldSyntax) {
     const struct {
         const Settings &settings;
         const char *picture;
@@ -208,7 +211,7 @@ int32_t Validity(const Settings &settings, const std::string &picture) {
     return FMTIsNumberPicValid(&request.Block());
 }
 
-TEST(NumberPictureValidity, Verdicts) {
+TEST_F(NumberPictureValidity, Verdicts) {
     const ValidityRow rows[] = {
         {"", 1},
         {"$", 1},
@@ -259,7 +262,7 @@ TEST(NumberPictureValidity, Verdicts) {
     EXPECT_EQ(FMTIsNumberPicValid(nullptr), 0);
 }
 
-TEST(NumberPictureValidity, ThousandsSeparatorsThatEndTheField) {
+TEST_F(NumberPictureValidity, ThousandsSeparatorsThatEndTheField) {
     const Settings space{' ', ',', "Kc", 3, 8, 2, 1};
     EXPECT_EQ(Validity(space, "# ##0 "), 1);
     EXPECT_EQ(Validity(space, "# ##0,00 Kc"), 1);
@@ -268,7 +271,7 @@ TEST(NumberPictureValidity, ThousandsSeparatorsThatEndTheField) {
     EXPECT_EQ(Validity(kEnglish, "#,##0,"), 0);
 }
 
-TEST(NumberPictureTokensOnJapaneseSystem, DoubleByteTextAndCurrency) {
+TEST_F(NumberPictureTokensOnJapaneseSystem, DoubleByteTextAndCurrency) {
     const Settings yen{',', '.', "\x81\x8F", 0, 1, 0, 1};
     EXPECT_EQ(Tokenize(yen, kYen + "#,##0"), "03 0F 23 01 23 23 30 10");
     EXPECT_EQ(Tokenize(yen, "0'" + kSo + "'"), "0F 30 10 27 83 5C 27");

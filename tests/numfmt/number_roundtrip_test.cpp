@@ -9,6 +9,8 @@
 namespace {
 
 using namespace numpic;
+using NumberRoundTrip = numpic::ProfileTest;
+using NumberRoundTripOnJapaneseSystem = numpic::ProfileTest;
 
 // A generated picture and what it does to a value.
 struct Generated {
@@ -168,7 +170,7 @@ void CheckRoundTrips(const Settings &settings, bool doubleByte, bool checkLength
     EXPECT_GT(checked, 2000) << invalid << " pictures were invalid";
 }
 
-TEST(NumberRoundTrip, RandomValuesAndPictures) {
+TEST_F(NumberRoundTrip, RandomValuesAndPictures) {
     UseBuiltInProfile();
     const Settings english{',', '.', "$", 0, 0, 2, 1};
     const Settings german{'.', ',', "EUR", 3, 0, 2, 1};
@@ -178,7 +180,7 @@ TEST(NumberRoundTrip, RandomValuesAndPictures) {
     CheckRoundTrips(swiss, false, false, 3);
 }
 
-TEST(NumberRoundTripOnJapaneseSystem, RandomValuesAndPicturesWithDoubleByteText) {
+TEST_F(NumberRoundTripOnJapaneseSystem, RandomValuesAndPicturesWithDoubleByteText) {
     UseBuiltInProfile();
     const Settings yen{',', '.', "\x81\x8F", 0, 0, 0, 1};
     CheckRoundTrips(yen, true, true, 4);
