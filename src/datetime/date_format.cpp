@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "datetime/date_picture_cache.h"
 #include "datetime/date_pictures.h"
 #include "datetime/date_tokens.h"
 #include "datetime/date_values.h"
@@ -30,7 +31,7 @@ void PutLocaleName(FMTTextOut &out, LCTYPE item) {
 
 // The designators and the hours' leading zero of a request.
 struct TimeStyle {
-    std::string am, pm;
+    const char *am, *pm;
     bool hourZero;
 };
 
@@ -165,13 +166,14 @@ private:
 };
 
 // Writes a picture's tokens after what the output already holds.
-bool WritePicture(const FMTCNTLBLOCK &block, const std::string &picture, bool localeNames) {
-    DateTokens tokens;
-    if (!FMTScanDatePicture(picture, tokens) || tokens.empty()) return false;
+bool WritePicture(const FMTCNTLBLOCK &block, std::string_view picture, bool localeNames) {
+    DateTokens scratch;
+    const DateTokens *tokens = FMTPictureTokens(picture, scratch);
+    if (!tokens || tokens->empty()) return false;
     FMTTextOut out(block.lpszOutput, true);
     DateWriter writer(block, out, localeNames);
-    for (size_t i = 0; i < tokens.size(); ++i)
-        if (!writer.Write(tokens[i])) return false;
+    for (size_t i = 0; i < tokens->size(); ++i)
+        if (!writer.Write((*tokens)[i])) return false;
     return true;
 }
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <string>
+#include <cstring>
 #include <string_view>
 
 #include "datetime/date_values.h"
@@ -17,14 +17,30 @@ std::string_view StripSpaces(std::string_view s) {
     return s;
 }
 
+// A NUL-terminated copy of a token's text for the system's comparisons.
+// Tokens are at most 99 characters long; a longer text (which no name or
+// designator is) becomes empty.
+class CText {
+public:
+    explicit CText(std::string_view text) {
+        const size_t n = text.size() < sizeof text_ ? text.size() : 0;
+        std::memcpy(text_, text.data(), n);
+        text_[n] = '\0';
+    }
+    const char *c_str() const { return text_; }
+
+private:
+    char text_[128];
+};
+
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    return lstrcmpiA(std::string(a).c_str(), std::string(b).c_str()) == 0;
+    return lstrcmpiA(CText(a).c_str(), CText(b).c_str()) == 0;
 }
 
 // What one matching run has read so far.
 struct MatchState {
     DATDEF date{1, 1, 1900, 0, 0, 0, 0};
-    std::string weekday;
+    char weekday[16] = ""; // a day name, which is at most 14 characters
     bool dateRead = false, timeRead = false, hour12Read = false, hour24Read = false, noHourZero = false;
 };
 
@@ -45,7 +61,7 @@ public:
             if (!MatchElement(picture_[p_++])) return false;
         }
         return type_ == FMT_TYPE_TIME ||
-               FMTIsValidDate(state_.date.nMonth, state_.date.nDay, state_.date.nYear, state_.weekday.c_str());
+               FMTIsValidDate(state_.date.nMonth, state_.date.nDay, state_.date.nYear, state_.weekday);
     }
 
     const MatchState &State() const { return state_; }
@@ -111,9 +127,10 @@ private:
 
     bool Weekday() {
         if (!ValueIs(kDateText)) return false;
-        const std::string word(Value()->Text());
-        if (!FMTDayByName(word.c_str())) return false;
-        state_.weekday = word;
+        const std::string_view word = Value()->Text();
+        if (word.size() >= sizeof state_.weekday || !FMTDayByName(CText(word).c_str())) return false;
+        std::memcpy(state_.weekday, word.data(), word.size());
+        state_.weekday[word.size()] = '\0';
         ++v_;
         return true;
     }
@@ -122,18 +139,17 @@ private:
     // text («Decemberta» against «MMMM'ta'»).
     bool MonthName() {
         if (!ValueIs(kDateText)) return false;
-        const std::string word(Value()->Text());
-        if (const int32_t month = FMTMonthByName(word.c_str())) {
+        const std::string_view word = Value()->Text();
+        if (const int32_t month = FMTMonthByName(CText(word).c_str())) {
             SetMonth(month);
             ++v_;
             return true;
         }
         if (p_ >= picture_.size() || picture_[p_].code != kDateText) return false;
         const std::string_view suffix = picture_[p_].Text();
-        if (suffix.empty() || word.size() <= suffix.size() ||
-            std::string_view(word).substr(word.size() - suffix.size()) != suffix)
+        if (suffix.empty() || word.size() <= suffix.size() || word.substr(word.size() - suffix.size()) != suffix)
             return false;
-        const int32_t month = FMTMonthByName(word.substr(0, word.size() - suffix.size()).c_str());
+        const int32_t month = FMTMonthByName(CText(word.substr(0, word.size() - suffix.size())).c_str());
         if (!month) return false;
         SetMonth(month);
         ++v_;
@@ -232,7 +248,7 @@ private:
     const DateTokens &value_;
     const DateTokens &picture_;
     int32_t type_;
-    std::string am_, pm_;
+    std::string_view am_, pm_;
     size_t p_ = 0, v_ = 0;
     MatchState state_;
 };

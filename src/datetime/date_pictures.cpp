@@ -11,7 +11,7 @@ namespace {
 // "T" time, "ED" emperor date, "E" emperor date and time.
 enum class Keyword { kNone, kShort, kLong, kTime, kEmperorDate, kEmperorDateTime };
 
-Keyword KeywordOf(const std::string &picture) {
+Keyword KeywordOf(std::string_view picture) {
     if (picture == "S") return Keyword::kShort;
     if (picture == "L") return Keyword::kLong;
     if (picture == "T") return Keyword::kTime;
@@ -20,73 +20,95 @@ Keyword KeywordOf(const std::string &picture) {
     return Keyword::kNone;
 }
 
-std::string Text(const char *text) { return text ? text : ""; }
+std::string_view Text(const char *text) { return text ? text : ""; }
+
+// A profile field of at most N bytes, which may lack its terminator.
+template <size_t N> std::string_view Field(const char (&field)[N]) { return {field, strnlen(field, N)}; }
+
+void UseTimePicture(const FMTCNTLBLOCK &block, FMTDatePlan &plan) {
+    plan.composed.clear();
+    FMTAppendDefaultTimePic(block, plan.composed);
+    plan.picture = plan.composed;
+}
 
 // Replaces a keyword picture; returns false when the plan is complete (the
 // emperor date alone).
 void ResolveKeyword(FMTCNTLBLOCK &block, FMTDatePlan &plan) {
     switch (KeywordOf(plan.picture)) {
     case Keyword::kShort:
-        plan.picture = FMTDefaultShortDatePicture();
+        plan.picture = FMTProfileShortDatePicture();
         break;
     case Keyword::kLong:
-        plan.picture = FMTDefaultLongDatePicture();
+        plan.picture = FMTProfileLongDatePicture();
         break;
     case Keyword::kTime:
         block.dwFlags &= ~uint32_t{FMT_FLAG_MICROSECONDS};
-        plan.picture = FMTDefaultTimePic(block);
+        UseTimePicture(block, plan);
         break;
     case Keyword::kEmperorDate:
         plan.form = FMTDatePlan::kEmperorDate;
         plan.stopAfterForm = true;
-        plan.picture.clear();
+        plan.picture = {};
         break;
     case Keyword::kEmperorDateTime:
         plan.form = FMTDatePlan::kEmperorDate;
         block.dwFlags |= FMT_FLAG_DROP_ZERO_MICROSECONDS;
-        plan.picture = FMTDefaultTimePic(block);
+        UseTimePicture(block, plan);
         break;
     case Keyword::kNone:
-        if (plan.picture.empty()) plan.picture = FMTDefaultDatePicture();
+        if (plan.picture.empty())
+            plan.picture = FMTGetIntlValue(6) != 0 ? FMTProfileShortDatePicture() : FMTProfileLongDatePicture();
         break;
     }
 }
 
 } // namespace
 
-std::string FMTDefaultTimePic(const FMTCNTLBLOCK &block) {
+void FMTAppendDefaultTimePic(const FMTCNTLBLOCK &block, std::string &out) {
     const bool twentyFour = block.bUseIntl ? FMTGetIntlValue(0) != 0 : block.b24Hour != 0;
-    const std::string separator = block.bUseIntl ? Text(FMTGetIntlString(2)) : Text(block.lpszTimeSep);
-    std::string picture = twentyFour ? "hhhh" : "hh";
-    picture += separator + "mm" + separator + "ss";
-    if (block.dwFlags & FMT_FLAG_MICROSECONDS) picture += separator + "mmmmmm";
-    if (!twentyFour) picture += " AMPM";
+    const std::string_view separator = block.bUseIntl ? Field(FMTThreadProfile().sTime) : Text(block.lpszTimeSep);
+    out += twentyFour ? "hhhh" : "hh";
+    out += separator;
+    out += "mm";
+    out += separator;
+    out += "ss";
+    if (block.dwFlags & FMT_FLAG_MICROSECONDS) {
+        out += separator;
+        out += "mmmmmm";
+    }
+    if (!twentyFour) out += " AMPM";
+}
+
+std::string FMTDefaultTimePic(const FMTCNTLBLOCK &block) {
+    std::string picture;
+    FMTAppendDefaultTimePic(block, picture);
     return picture;
 }
 
-std::string FMTDefaultShortDatePicture() {
-    const char *p = FMTGetIntlString(0);
-    return p ? std::string(p, strnlen(p, sizeof(INTLPROFILE::sShortDate))) : std::string();
-}
+std::string_view FMTProfileShortDatePicture() { return Field(FMTThreadProfile().sShortDate); }
+std::string_view FMTProfileLongDatePicture() { return Field(FMTThreadProfile().sLongDate); }
 
-std::string FMTDefaultLongDatePicture() {
-    const char *p = FMTGetIntlString(1);
-    return p ? std::string(p, strnlen(p, sizeof(INTLPROFILE::sLongDate))) : std::string();
-}
+std::string FMTDefaultShortDatePicture() { return std::string(FMTProfileShortDatePicture()); }
+std::string FMTDefaultLongDatePicture() { return std::string(FMTProfileLongDatePicture()); }
 
 std::string FMTDefaultDatePicture() {
     return FMTGetIntlValue(6) != 0 ? FMTDefaultShortDatePicture() : FMTDefaultLongDatePicture();
 }
 
 bool FMTPlanDateFormat(FMTCNTLBLOCK &block, FMTDatePlan &plan) {
-    plan = FMTDatePlan{};
+    plan.form = FMTDatePlan::kPicture;
+    plan.picture = {};
+    plan.composed.clear();
+    plan.stopAfterForm = false;
     const int32_t kind = block.nType;
     if (kind < FMT_TYPE_DATE || kind > FMT_TYPE_DATETIME) return false;
     const bool defaults = (block.dwFlags & FMT_FLAG_DEFAULT_PICTURES) != 0;
     if (block.bUseIntl && !defaults) return false;
 
+    // The default time picture, when the request has one, is worked out
+    // before any keyword changes the block's flags.
     std::string timePicture;
-    if (kind != FMT_TYPE_DATE && defaults) timePicture = FMTDefaultTimePic(block);
+    if (kind != FMT_TYPE_DATE && defaults) FMTAppendDefaultTimePic(block, timePicture);
     if (kind == FMT_TYPE_TIME) {
         if (!defaults) {
             if (block.nPicSelect == 0)
@@ -97,7 +119,8 @@ bool FMTPlanDateFormat(FMTCNTLBLOCK &block, FMTDatePlan &plan) {
                 return false;
             ResolveKeyword(block, plan);
         } else {
-            plan.picture = timePicture;
+            plan.composed = std::move(timePicture);
+            plan.picture = plan.composed;
         }
         return plan.form != FMTDatePlan::kPicture || !plan.picture.empty();
     }
@@ -106,10 +129,10 @@ bool FMTPlanDateFormat(FMTCNTLBLOCK &block, FMTDatePlan &plan) {
         block.bUseIntl ? ((block.dwFlags & FMT_FLAG_LONG_DATE) ? 0 : FMTGetIntlValue(6)) : block.nPicSelect;
     switch (selector) {
     case 0:
-        plan.picture = block.bUseIntl ? FMTDefaultLongDatePicture() : Text(block.lpszLongPic);
+        plan.picture = block.bUseIntl ? FMTProfileLongDatePicture() : Text(block.lpszLongPic);
         break;
     case 1:
-        plan.picture = block.bUseIntl ? FMTDefaultShortDatePicture() : Text(block.lpszShortPic);
+        plan.picture = block.bUseIntl ? FMTProfileShortDatePicture() : Text(block.lpszShortPic);
         break;
     case 2:
     case 3:
@@ -117,7 +140,8 @@ bool FMTPlanDateFormat(FMTCNTLBLOCK &block, FMTDatePlan &plan) {
         plan.form = selector == 2 ? FMTDatePlan::kGeeDate : FMTDatePlan::kEmperorDate;
         plan.stopAfterForm = kind == FMT_TYPE_DATE;
         if (kind == FMT_TYPE_DATETIME && timePicture.empty()) return false;
-        plan.picture = timePicture;
+        plan.composed = std::move(timePicture);
+        plan.picture = plan.composed;
         return true;
     default:
         return false;
@@ -125,7 +149,13 @@ bool FMTPlanDateFormat(FMTCNTLBLOCK &block, FMTDatePlan &plan) {
     ResolveKeyword(block, plan);
     if (plan.form != FMTDatePlan::kPicture) return true;
     if (plan.picture.empty()) return false;
-    if (kind == FMT_TYPE_DATETIME && defaults) plan.picture += " " + timePicture;
+    if (kind == FMT_TYPE_DATETIME && defaults) {
+        std::string joined;
+        joined.reserve(plan.picture.size() + 1 + timePicture.size());
+        joined.append(plan.picture).append(1, ' ').append(timePicture);
+        plan.composed = std::move(joined);
+        plan.picture = plan.composed;
+    }
     return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "orvexrt/datetime.h"
 
@@ -11,6 +12,14 @@
 // the separator, «ss», with microseconds «mmmmmm» when the block asks for
 // them, and « AMPM» on a 12-hour clock.
 std::string FMTDefaultTimePic(const FMTCNTLBLOCK &block);
+
+// Appends the default time picture to `out`.
+void FMTAppendDefaultTimePic(const FMTCNTLBLOCK &block, std::string &out);
+
+// The profile's pictures, as views into the calling thread's copy of the
+// profile (FMTThreadProfile).
+std::string_view FMTProfileShortDatePicture();
+std::string_view FMTProfileLongDatePicture();
 
 // The profile's pictures.
 std::string FMTDefaultShortDatePicture();
@@ -21,7 +30,8 @@ std::string FMTDefaultDatePicture(); // short unless the date type is 0 (long)
 // date forms, optionally followed by a time picture.
 struct FMTDatePlan {
     enum Form { kPicture, kGeeDate, kEmperorDate } form = kPicture;
-    std::string picture;        // the picture, or the time picture after a Japanese form
+    std::string_view picture;   // the picture, or the time picture after a Japanese form
+    std::string composed;       // the picture when it is put together rather than given
     bool stopAfterForm = false; // a Japanese form that is the whole result
 };
 

@@ -186,9 +186,19 @@ bool FindShapes(std::string_view t, size_t inputLength, int32_t kind, int &dateS
 
 bool FMTGuessDatePicture(std::string_view text, int32_t kind, bool allowNumeric, std::string &picture) {
     if (kind < 1 || kind > 3) return false;
-    std::string stripped(text);
-    IntlStrStripSpace(stripped.data());
-    stripped.resize(std::strlen(stripped.c_str()));
+    // A copy without the spaces around it: on the stack when it is short.
+    char local[128];
+    std::string long_;
+    char *copy = local;
+    if (text.size() >= sizeof local) {
+        long_.assign(text);
+        copy = long_.data();
+    } else {
+        std::memcpy(local, text.data(), text.size());
+        local[text.size()] = '\0';
+    }
+    IntlStrStripSpace(copy);
+    const std::string_view stripped(copy);
     int dateShape, timeShape;
     if (!FindShapes(stripped, text.size(), kind, dateShape, timeShape)) return false;
     if (!allowNumeric && kind != 2 && dateShape == kNumericDateShape) return false;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "datetime/date_match.h"
+#include "datetime/date_picture_cache.h"
 #include "datetime/date_pictures.h"
 #include "datetime/date_tokens.h"
 #include "datetime/intl_profile.h"
@@ -13,20 +14,30 @@
 
 namespace {
 
-constexpr const char *kFallbackTimePicture = "hhhh.mm.ss.mmmmmm";
+constexpr std::string_view kFallbackTimePicture = "hhhh.mm.ss.mmmmmm";
 
-std::string Text(const char *text) { return text ? text : ""; }
+std::string_view Text(const char *text) { return text ? text : ""; }
 
-// Scans the block's input as a typed value and matches it against a picture.
-bool MatchPicture(FMTCNTLBLOCK &block, const DateTokens &value, const std::string &picture) {
-    DateTokens tokens;
-    return !picture.empty() && FMTScanDatePicture(picture, tokens) && FMTMatchDateTokens(value, tokens, &block);
+// Matches the scanned value against a picture, which the thread's recent
+// pictures usually hold scanned already.
+bool MatchPicture(FMTCNTLBLOCK &block, const DateTokens &value, std::string_view picture) {
+    if (picture.empty()) return false;
+    DateTokens scratch;
+    const DateTokens *tokens = FMTPictureTokens(picture, scratch);
+    return tokens && FMTMatchDateTokens(value, *tokens, &block);
 }
 
 bool MatchGuessed(FMTCNTLBLOCK &block, const DateTokens &value, int32_t kind, bool allowNumeric) {
     std::string guessed;
     return FMTGuessDatePicture(Text(block.lpszInput), kind, allowNumeric, guessed) &&
            MatchPicture(block, value, guessed);
+}
+
+// A picture followed by a space and a time picture.
+std::string Joined(std::string_view date, std::string_view time) {
+    std::string joined;
+    joined.reserve(date.size() + 1 + time.size());
+    return joined.append(date).append(1, ' ').append(time);
 }
 
 bool HasDoubleByteCharacter(const char *text) { return IntlNextDBCInStr(text) != nullptr; }
@@ -71,32 +82,33 @@ int32_t ValidateDateTime(FMTCNTLBLOCK &block) {
     if (!block.lpszInput || !*block.lpszInput) return 0;
     const int32_t country = block.bUseIntl ? FMTGetIntlValue(11) : block.nCountry;
     const bool allowNumeric = country == 1;
-    const std::string time = kind != FMT_TYPE_DATE && defaults ? FMTDefaultTimePic(block) : std::string();
+    std::string time;
+    if (kind != FMT_TYPE_DATE && defaults) FMTAppendDefaultTimePic(block, time);
 
     DateTokens value;
     if (!FMTScanDateValue(block.lpszInput, value)) return 0;
 
     if (kind == FMT_TYPE_TIME) {
-        if (MatchPicture(block, value, defaults ? time : Text(block.lpszShortPic))) return 1;
+        if (MatchPicture(block, value, defaults ? std::string_view(time) : Text(block.lpszShortPic))) return 1;
         if (block.dwFlags & FMT_FLAG_NO_GUESSED_TIME) return 0;
         return MatchGuessed(block, value, FMT_TYPE_TIME, allowNumeric) ? 1 : 0;
     }
 
-    std::string shortPic = block.bUseIntl ? FMTDefaultShortDatePicture() : Text(block.lpszShortPic);
-    std::string longPic = block.bUseIntl ? FMTDefaultLongDatePicture() : Text(block.lpszLongPic);
-    const std::string shortDate = shortPic, longDate = longPic;
+    const std::string_view shortDate = block.bUseIntl ? FMTProfileShortDatePicture() : Text(block.lpszShortPic);
+    const std::string_view longDate = block.bUseIntl ? FMTProfileLongDatePicture() : Text(block.lpszLongPic);
     if (kind == FMT_TYPE_DATETIME && defaults) {
-        shortPic += " " + time;
-        longPic += " " + time;
+        if (MatchPicture(block, value, Joined(shortDate, time)) || MatchPicture(block, value, Joined(longDate, time)))
+            return 1;
+    } else if (MatchPicture(block, value, shortDate) || MatchPicture(block, value, longDate)) {
+        return 1;
     }
-    if (MatchPicture(block, value, shortPic) || MatchPicture(block, value, longPic)) return 1;
     // A text with double-byte characters is decided by the Japanese forms
     // when only a guessed picture took it, or nothing did.
     const bool japanese = IntlDBCSEnabled() && HasDoubleByteCharacter(block.lpszInput);
     if (MatchGuessed(block, value, kind, allowNumeric))
         return japanese ? ReadJapaneseDate(block, 0, kind == FMT_TYPE_DATETIME) : 1;
-    if (kind == FMT_TYPE_DATETIME && (MatchPicture(block, value, shortDate + " " + kFallbackTimePicture) ||
-                                      MatchPicture(block, value, longDate + " " + kFallbackTimePicture)))
+    if (kind == FMT_TYPE_DATETIME && (MatchPicture(block, value, Joined(shortDate, kFallbackTimePicture)) ||
+                                      MatchPicture(block, value, Joined(longDate, kFallbackTimePicture))))
         return 1;
     if (!japanese) return 0;
     return ReadJapaneseDate(block, 0, kind == FMT_TYPE_DATETIME);

@@ -5,25 +5,24 @@
 #include <cstring>
 #include <string_view>
 
-// Appends to a NUL-terminated buffer that the caller sized.
+// Appends to a NUL-terminated buffer that the caller sized.  The text is
+// terminated when the writer goes out of scope.
 class FMTTextOut {
 public:
     explicit FMTTextOut(char *buffer, bool append = false)
-        : buffer_(buffer), length_(append ? std::strlen(buffer) : 0) {
-        buffer_[length_] = '\0';
-    }
-    void Put(char c) {
-        buffer_[length_++] = c;
-        buffer_[length_] = '\0';
-    }
+        : buffer_(buffer), length_(append ? std::strlen(buffer) : 0) {}
+    ~FMTTextOut() { buffer_[length_] = '\0'; }
+    FMTTextOut(const FMTTextOut &) = delete;
+    FMTTextOut &operator=(const FMTTextOut &) = delete;
+
+    void Put(char c) { buffer_[length_++] = c; }
     void Put(std::string_view text) {
         std::memcpy(buffer_ + length_, text.data(), text.size());
         length_ += text.size();
-        buffer_[length_] = '\0';
     }
     void Repeat(char c, uint32_t n) {
-        for (uint32_t i = 0; i < n; ++i) buffer_[length_++] = c;
-        buffer_[length_] = '\0';
+        std::memset(buffer_ + length_, c, n);
+        length_ += n;
     }
     // A decimal number, padded with "0" on the left to `width` characters.
     void Number(int64_t value, int width = 0) {
@@ -40,7 +39,7 @@ public:
         while (n > 0) Put(digits[--n]);
     }
     void DropLast() {
-        if (length_ > 0) buffer_[--length_] = '\0';
+        if (length_ > 0) --length_;
     }
     size_t Length() const { return length_; }
 

@@ -1,10 +1,15 @@
 // The active, default and system copies of the international profile, the
 // stale flag, and the accessors through which every FMT function reads the
-// profile.  Everything here runs under the profile lock.
+// profile.  The profile is changed only under the profile lock; each change
+// counts up a version number, and each thread reads its own copy of the
+// active profile, which it takes again (under the lock) when the version
+// moved on or the profile is stale.
 #include "datetime/intl_profile.h"
 
 #include <windows.h>
 
+#include <atomic>
+#include <cstring>
 #include <new>
 
 #include "datetime/intl_state.h"
@@ -47,13 +52,40 @@ namespace {
 INTLPROFILE gActiveProfile = kFMTDefaultProfile;
 INTLPROFILE gSystemProfile = kFMTDefaultProfile;
 
+// Counts the changes of the active profile; 0 is never a version.
+std::atomic<uint32_t> gProfileVersion{1};
+
 CR_SECT *ProfileLock() { return &gFMTProfileLock; }
 
+std::atomic_ref<int32_t> StaleFlag() { return std::atomic_ref<int32_t>(gIntlState.bProfileStale); }
+
+void ProfileChanged() {
+    uint32_t next = gProfileVersion.load(std::memory_order_relaxed) + 1;
+    if (next == 0) next = 1;
+    gProfileVersion.store(next, std::memory_order_release);
+}
+
+// Makes the active profile a copy of `source`, under the lock.
+void SwitchActive(const INTLPROFILE &source) {
+    if (std::memcmp(&gActiveProfile, &source, sizeof source) == 0) return;
+    gActiveProfile = source;
+    ProfileChanged();
+}
+
 void RefreshLocked() {
-    if (!gIntlState.bProfileStale) return;
-    gIntlState.bProfileStale = 0;
+    if (!StaleFlag().load(std::memory_order_relaxed)) return;
+    StaleFlag().store(0, std::memory_order_relaxed);
     FMTGetProfileIntl(&gActiveProfile);
     gSystemProfile = gActiveProfile;
+    ProfileChanged();
+}
+
+FMTTHREADDATA *ExistingThreadData() { return reinterpret_cast<FMTTHREADDATA *>(TLS_GetItem(gThreadDataItem)); }
+
+// The thread's copy is current when no change happened since it was taken.
+bool CopyIsCurrent(const FMTTHREADDATA &data) {
+    return data.nProfileVersion == gProfileVersion.load(std::memory_order_acquire) &&
+           !StaleFlag().load(std::memory_order_acquire);
 }
 
 // The iCurrency code of Windows rebuilt from the two placement flags.
@@ -66,27 +98,38 @@ void FMTRefreshProfile() {
     RefreshLocked();
 }
 
-const char *FMTGetIntlString(int32_t index) {
+const INTLPROFILE &FMTThreadProfile() {
+    FMTTHREADDATA *data = ExistingThreadData();
+    if (data && CopyIsCurrent(*data)) return data->profile;
     CRRegionHold hold(ProfileLock());
     RefreshLocked();
+    if (!data) data = FMTThreadData();
+    if (!data) return gActiveProfile;
+    data->profile = gActiveProfile;
+    data->nProfileVersion = gProfileVersion.load(std::memory_order_relaxed);
+    return data->profile;
+}
+
+const char *FMTGetIntlString(int32_t index) {
+    const INTLPROFILE &p = FMTThreadProfile();
     switch (index) {
     case 0:
-        return gActiveProfile.sShortDate;
+        return p.sShortDate;
     case 1:
-        return gActiveProfile.sLongDate;
+        return p.sLongDate;
     case 2:
-        return gActiveProfile.sTime;
+        return p.sTime;
     case 3:
-        return gActiveProfile.s1159;
+        return p.s1159;
     case 4:
-        return gActiveProfile.s2359;
+        return p.s2359;
     case 5:
-        return gActiveProfile.sCurrency;
+        return p.sCurrency;
     case 6:
     case 7: {
         FMTTHREADDATA *data = FMTThreadData();
         if (!data) return nullptr;
-        data->szSeparator[0] = index == 6 ? gActiveProfile.sThousand : gActiveProfile.sDecimal;
+        data->szSeparator[0] = index == 6 ? p.sThousand : p.sDecimal;
         data->szSeparator[1] = '\0';
         return data->szSeparator;
     }
@@ -96,9 +139,7 @@ const char *FMTGetIntlString(int32_t index) {
 }
 
 int32_t FMTGetIntlValue(int32_t index) {
-    CRRegionHold hold(ProfileLock());
-    RefreshLocked();
-    const INTLPROFILE &p = gActiveProfile;
+    const INTLPROFILE &p = FMTThreadProfile();
     switch (index) {
     case 0:
         return p.iTime;
@@ -126,32 +167,31 @@ int32_t FMTGetIntlValue(int32_t index) {
 }
 
 FMTTHREADDATA *FMTThreadData() {
+    if (FMTTHREADDATA *data = ExistingThreadData()) return data;
     CRRegionHold hold(ProfileLock());
-    return TLSThreadObject<FMTTHREADDATA>(gThreadDataItem, [] {
-        auto *data = new (std::nothrow) FMTTHREADDATA{};
-        if (data) data->nLongestDayName = data->nLongestMonthName = -1;
-        return data;
-    });
+    return TLSThreadObject<FMTTHREADDATA>(gThreadDataItem, [] { return new (std::nothrow) FMTTHREADDATA{}; });
 }
 
 // The switches copy whole records; they take the profile lock as well, so
-// that a thread reading a field never sees half a switch.
+// that a thread taking its copy never sees half a switch.  Switching to the
+// profile already active changes nothing, so the number functions, which
+// switch on every call, leave the threads' copies current.
 extern "C" {
 
 void ORVEXAPI FMTSetProfileDefault(void) {
     CRRegionHold hold(ProfileLock());
-    gActiveProfile = kFMTDefaultProfile;
+    SwitchActive(kFMTDefaultProfile);
 }
 
 void ORVEXAPI FMTSetProfileIntl(void) {
     CRRegionHold hold(ProfileLock());
     RefreshLocked();
-    gActiveProfile = gSystemProfile;
+    SwitchActive(gSystemProfile);
 }
 
 void ORVEXAPI FMTWinIniChanged(void) {
     CRRegionHold hold(ProfileLock());
-    gIntlState.bProfileStale = 1;
+    StaleFlag().store(1, std::memory_order_release);
 }
 
 } // extern "C"

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "datetime/date_picture_cache.h"
 #include "orvexrt/datetime.h"
 
 // The built-in defaults (a US-English setup).
@@ -26,12 +27,28 @@ int32_t FMTGetIntlValue(int32_t index);
 
 // Per-thread state of the FMT functions.
 struct FMTTHREADDATA {
-    int32_t bValidateBusy;     // the edit-control filter is at work
-    int32_t nLongestDayName;   // cached length of the longest long day name; -1 = not computed
-    int32_t nLongestMonthName; // the same for long month names
-    char szSeparator[2];       // one character and a NUL
+    int32_t bValidateBusy = 0;      // the edit-control filter is at work
+    int32_t nLongestDayName = -1;   // cached length of the longest long day name; -1 = not computed
+    int32_t nLongestMonthName = -1; // the same for long month names
+    char szSeparator[2] = {};       // one character and a NUL
+
+    // This thread's copy of the active profile, taken at the profile
+    // version `nProfileVersion` (0 = not taken yet).  Readers use the copy
+    // and take the profile lock only when the active profile has changed
+    // since, so that threads formatting side by side do not queue.
+    uint32_t nProfileVersion = 0;
+    INTLPROFILE profile{};
+
+    // The pictures this thread scanned last.
+    FMTPictureCache pictures;
 };
 
 // The calling thread's record, made on first use; null when it cannot be
-// made.  Takes the profile lock.
+// made.  Takes the profile lock only to make it.
 FMTTHREADDATA *FMTThreadData();
+
+// The active profile as the calling thread sees it: its up-to-date copy
+// (refreshed first when stale).  The reference stays valid until the
+// thread's items are released.  Without a per-thread record, the active
+// profile itself.
+const INTLPROFILE &FMTThreadProfile();
