@@ -80,7 +80,16 @@ void RefreshLocked() {
     ProfileChanged();
 }
 
-FMTTHREADDATA *ExistingThreadData() { return reinterpret_cast<FMTTHREADDATA *>(TLS_GetItem(gThreadDataItem)); }
+// The calling thread's record as the item store holds it, remembered here
+// so that the hot paths find it without asking the store.  The record's
+// release function forgets it again.
+thread_local FMTTHREADDATA *tThreadData = nullptr;
+
+void ORVEXAPI ReleaseThreadData(uintptr_t value) {
+    auto *data = reinterpret_cast<FMTTHREADDATA *>(value);
+    if (tThreadData == data) tThreadData = nullptr;
+    delete data;
+}
 
 // The thread's copy is current when no change happened since it was taken.
 bool CopyIsCurrent(const FMTTHREADDATA &data) {
@@ -99,7 +108,7 @@ void FMTRefreshProfile() {
 }
 
 const INTLPROFILE &FMTThreadProfile() {
-    FMTTHREADDATA *data = ExistingThreadData();
+    FMTTHREADDATA *data = tThreadData;
     if (data && CopyIsCurrent(*data)) return data->profile;
     CRRegionHold hold(ProfileLock());
     RefreshLocked();
@@ -167,9 +176,22 @@ int32_t FMTGetIntlValue(int32_t index) {
 }
 
 FMTTHREADDATA *FMTThreadData() {
-    if (FMTTHREADDATA *data = ExistingThreadData()) return data;
+    if (FMTTHREADDATA *data = tThreadData) return data;
     CRRegionHold hold(ProfileLock());
-    return TLSThreadObject<FMTTHREADDATA>(gThreadDataItem, [] { return new (std::nothrow) FMTTHREADDATA{}; });
+    auto *data = reinterpret_cast<FMTTHREADDATA *>(TLS_GetItem(gThreadDataItem));
+    if (!data) {
+        data = new (std::nothrow) FMTTHREADDATA{};
+        if (!data) return nullptr;
+        TLS_SetItem(gThreadDataItem, reinterpret_cast<uintptr_t>(data), &ReleaseThreadData);
+        // A store that cannot keep it (no table for this thread) must not
+        // leave it to leak.
+        if (TLS_GetItem(gThreadDataItem) != reinterpret_cast<uintptr_t>(data)) {
+            delete data;
+            return nullptr;
+        }
+    }
+    tThreadData = data;
+    return data;
 }
 
 // The switches copy whole records; they take the profile lock as well, so

@@ -24,27 +24,32 @@
 
 namespace {
 
-bool IsAsciiAlphanumeric(char c) { return (c >= '0' && c <= '9') || ((c | 0x20) >= 'a' && (c | 0x20) <= 'z'); }
+// The case-folded form of the ASCII letters and digits; 0 for every other
+// byte, the terminator included.
+constexpr std::array<unsigned char, 256> kAlphanumericFold = [] {
+    std::array<unsigned char, 256> fold{};
+    for (int c = '0'; c <= '9'; ++c) fold[c] = static_cast<unsigned char>(c);
+    for (int c = 'a'; c <= 'z'; ++c) fold[c] = fold[c - 'a' + 'A'] = static_cast<unsigned char>(c);
+    return fold;
+}();
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c | 0x20) : c; }
+bool OnlyAlphanumeric(const unsigned char *p) {
+    for (; *p; ++p)
+        if (!kAlphanumericFold[*p]) return false;
+    return true;
+}
 
 // The order of two texts made only of ASCII letters and digits; false when
-// either holds anything else.
+// either holds anything else.  One pass up to the first difference, then
+// the rest of both is checked, since another character there changes the
+// rules.
 bool AlphanumericOrder(const char *a, const char *b, int &order) {
-    for (;; ++a, ++b) {
-        if (*a && !IsAsciiAlphanumeric(*a)) return false;
-        if (*b && !IsAsciiAlphanumeric(*b)) return false;
-        const char x = AsciiLower(*a), y = AsciiLower(*b);
-        if (x != y || !x) {
-            // Finish checking the rest: another character there changes the rules.
-            for (const char *p = a; *p; ++p)
-                if (!IsAsciiAlphanumeric(*p)) return false;
-            for (const char *p = b; *p; ++p)
-                if (!IsAsciiAlphanumeric(*p)) return false;
-            order = x < y ? -1 : (x > y ? 1 : 0);
-            return true;
-        }
-    }
+    auto x = reinterpret_cast<const unsigned char *>(a), y = reinterpret_cast<const unsigned char *>(b);
+    unsigned char fx, fy;
+    while ((fx = kAlphanumericFold[*x]) == (fy = kAlphanumericFold[*y]) && fx) ++x, ++y;
+    if ((!fx && *x) || (!fy && *y) || !OnlyAlphanumeric(x) || !OnlyAlphanumeric(y)) return false;
+    order = fx < fy ? -1 : (fx > fy ? 1 : 0);
+    return true;
 }
 
 // How one byte of text enters a sort key.
