@@ -56,6 +56,38 @@ TEST(ProfileAccessors, StringsAndValuesOfTheActiveProfile) {
     EXPECT_EQ(FMTGetIntlValue(10), 0);
 }
 
+// Each thread reads its own copy of the profile: a switch made by another
+// thread must reach it, also after the thread's record was released.
+TEST(ProfileAccessors, AThreadSeesSwitchesMadeByAnother) {
+    UserSettings settings;
+    settings.Set("sShortDate", "yyyy-MM-dd");
+    FMTWinIniChanged();
+    FMTSetProfileIntl();
+    std::atomic<int> step{0};
+    auto waitFor = [&](int s) {
+        while (step.load() != s) std::this_thread::yield();
+    };
+    std::thread worker([&] {
+        EXPECT_STREQ(FMTGetIntlString(0), "yyyy-MM-dd");
+        step = 1;
+        waitFor(2);
+        EXPECT_STREQ(FMTGetIntlString(0), "M/d/yy");
+        TLS_FreeAll();
+        EXPECT_STREQ(FMTGetIntlString(0), "M/d/yy") << "a new record after the release";
+        step = 3;
+        waitFor(4);
+        EXPECT_STREQ(FMTGetIntlString(0), "yyyy-MM-dd");
+        TLS_FreeAll();
+    });
+    waitFor(1);
+    FMTSetProfileDefault();
+    step = 2;
+    waitFor(3);
+    FMTSetProfileIntl();
+    step = 4;
+    worker.join();
+}
+
 TEST(ProfileAccessors, ReadersAndSwitchersOnManyThreads) {
     std::atomic<bool> stop{false};
     std::vector<std::thread> readers;
