@@ -82,15 +82,23 @@ template <typename Unit> int Deliver(const std::string &bytes, Unit *buffer, int
 
 extern "C" {
 
-int WINAPI MultiByteToWideChar(UINT codePage, DWORD, LPCSTR text, int textSize, LPWSTR wide, int wideSize) {
+// Text that does not convert fails the call, with or without
+// MB_ERR_INVALID_CHARS (Windows would put U+FFFD in its place without it);
+// the flag makes the failure tell ERROR_NO_UNICODE_TRANSLATION.
+int WINAPI MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR text, int textSize, LPWSTR wide, int wideSize) {
     if (!text || textSize == 0 || wideSize < 0) return 0;
     std::string utf16;
-    if (!Convert("UTF-16LE", IconvName(codePage), text, TextSize(text, textSize), utf16)) return 0;
+    if (!Convert("UTF-16LE", IconvName(codePage), text, TextSize(text, textSize), utf16)) {
+        if (flags & MB_ERR_INVALID_CHARS) SetLastError(ERROR_NO_UNICODE_TRANSLATION);
+        return 0;
+    }
     return Deliver(utf16, wide, wideSize);
 }
 
-int WINAPI WideCharToMultiByte(UINT codePage, DWORD, LPCWSTR wide, int wideSize, LPSTR text, int textSize, LPCSTR,
-                               LPBOOL usedDefault) {
+// A lone surrogate never converts; WC_ERR_INVALID_CHARS only changes the
+// error that the failure tells.
+int WINAPI WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR wide, int wideSize, LPSTR text, int textSize,
+                               LPCSTR, LPBOOL usedDefault) {
     if (!wide || wideSize == 0 || textSize < 0) return 0;
     std::string to = IconvName(codePage);
     if (to != "UTF-8") to += "//TRANSLIT";
@@ -98,6 +106,7 @@ int WINAPI WideCharToMultiByte(UINT codePage, DWORD, LPCWSTR wide, int wideSize,
     const size_t size = WideSize(wide, wideSize);
     if (!Convert(to.c_str(), "UTF-16LE", reinterpret_cast<const char *>(wide), size * 2, bytes)) {
         if (usedDefault) *usedDefault = TRUE;
+        if (flags & WC_ERR_INVALID_CHARS) SetLastError(ERROR_NO_UNICODE_TRANSLATION);
         return 0;
     }
     if (usedDefault) *usedDefault = FALSE;

@@ -182,7 +182,9 @@ TEST(DateParseOnJapaneseSystem, EraDates) {
         r.block.bEmpBoundaryCheck = row.boundaryCheck;
         const int32_t ok = FMTValidateDateTime(r.Ready());
         EXPECT_EQ(ok ? Iso(r.block.dtValue) : "<refused>", row.value) << row.text;
-        if (ok) EXPECT_EQ(+r.block.dwFlags & (FMT_FLAG_DATE_READ | FMT_FLAG_TIME_READ), uint32_t{FMT_FLAG_DATE_READ});
+        if (ok) {
+            EXPECT_EQ(+r.block.dwFlags & (FMT_FLAG_DATE_READ | FMT_FLAG_TIME_READ), uint32_t{FMT_FLAG_DATE_READ});
+        }
     }
     // A date and a time after it.
     DateRequest both(FMT_TYPE_DATETIME);

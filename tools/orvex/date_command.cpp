@@ -78,20 +78,30 @@ struct DateArgs {
     std::vector<std::string> texts;
     std::string picture;
     bool hasPicture = false;
+    bool invalidText = false; // an argument was not valid UTF-8
     int32_t kind = FMT_TYPE_DATE;
 };
+
+// A text of the terminal in the library's code page; text that is not
+// valid UTF-8 is refused rather than guessed at.
+bool TerminalText(std::string_view word, std::string &out, DateArgs &args) {
+    if (ToAnsiChecked(word, out)) return true;
+    std::fprintf(stderr, "orvex: an argument is not valid UTF-8 text\n");
+    args.invalidText = true;
+    return false;
+}
 
 bool ReadDateArgs(Args args, DateArgs &out) {
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--picture" && i + 1 < args.size()) {
-            out.picture = ToAnsi(args[++i]);
+            if (!TerminalText(args[++i], out.picture, out)) return false;
             out.hasPicture = true;
         } else if (args[i] == "--kind" && i + 1 < args.size()) {
             if (!ParseKind(args[++i], out.kind)) return false;
         } else if (args[i] == "--default") {
             FMTSetProfileDefault();
-        } else {
-            out.texts.push_back(ToAnsi(args[i]));
+        } else if (!TerminalText(args[i], out.texts.emplace_back(), out)) {
+            return false;
         }
     }
     return true;
@@ -164,7 +174,8 @@ int RunGuess(const DateArgs &a) {
 
 int RunDate(Args args) {
     DateArgs a;
-    if (!ReadDateArgs(args, a) || a.texts.empty()) return UsageError("unknown date request", DateCommand());
+    if (!ReadDateArgs(args, a)) return a.invalidText ? kFailure : UsageError("unknown date request", DateCommand());
+    if (a.texts.empty()) return UsageError("unknown date request", DateCommand());
     const std::string verb = a.texts.front();
     a.texts.erase(a.texts.begin());
     if (verb == "info" && a.texts.size() == 1) return RunInfo(a.texts[0]);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "command.h"
+#include "terminal_text.h"
 
 namespace orvex {
 namespace {
@@ -40,7 +41,8 @@ int UsageError(std::string_view message, const Command *command) {
 int main(int argc, char **argv) {
     using namespace orvex;
     LoadLibraryObjects();
-    std::vector<std::string_view> words(argv + 1, argv + argc);
+    const std::vector<std::string> arguments = CommandLineArguments(argc, argv);
+    std::vector<std::string_view> words(arguments.begin(), arguments.end());
     if (words.empty()) return UsageError("no command given");
     const std::string_view first = words.front();
     if (first == "--help" || first == "-h" || first == "help") {

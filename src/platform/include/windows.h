@@ -113,6 +113,7 @@ typedef struct HWND__ *HWND;
 #define ERROR_INVALID_HANDLE 6L
 #define ERROR_INSUFFICIENT_BUFFER 122L
 #define ERROR_MORE_DATA 234L
+#define ERROR_NO_UNICODE_TRANSLATION 1113L
 
 #define KEY_QUERY_VALUE 0x0001
 #define KEY_SET_VALUE 0x0002
@@ -135,6 +136,8 @@ typedef BOOL *LPBOOL;
 
 #define CP_ACP 0
 #define CP_UTF8 65001
+#define MB_ERR_INVALID_CHARS 0x00000008
+#define WC_ERR_INVALID_CHARS 0x00000080
 
 typedef struct _SYSTEMTIME {
     WORD wYear;
@@ -230,6 +233,13 @@ void WINAPI SetLastError(DWORD error);
 int WINAPI MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR text, int textSize, LPWSTR wide, int wideSize);
 int WINAPI WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR wide, int wideSize, LPSTR text, int textSize,
                                LPCSTR defaultChar, LPBOOL usedDefault);
+
+// kernel and shell: the process's command line, and the local memory
+// that holds its arguments once split
+typedef HANDLE HLOCAL;
+LPWSTR WINAPI GetCommandLineW(void);
+LPWSTR *WINAPI CommandLineToArgvW(LPCWSTR commandLine, int *count);
+HLOCAL WINAPI LocalFree(HLOCAL memory);
 
 // kernel: modules
 HMODULE WINAPI GetModuleHandleA(LPCSTR name);
