@@ -91,7 +91,9 @@ int32_t FMTParseJapaneseDate(FMTCNTLBLOCK *block, int32_t eraRequired) {
     if (IntlIsDBChar(p)) {
         if (std::strlen(p) < 4 || !(era = EraOfName(p))) return -1;
         p += 4;
-        if (!ReadNumber(p, year, ignored) || year < 1) return -1;
+        // An era year beyond any four-digit year is no date (and would
+        // overflow the day-number arithmetic).
+        if (!ReadNumber(p, year, ignored) || year < 1 || year > 9999) return -1;
         DATDEF first{};
         FMTJulianToDate(static_cast<int32_t>(era->dwFirstDay), &first);
         year += first.nYear - 1;

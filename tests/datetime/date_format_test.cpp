@@ -53,6 +53,9 @@ TEST(DateFormat, PictureElements) {
         {2, "hhhh.mm.ss.mmmmmm", evening, 0, false, "21.30.00.000000"},
         {2, "hhhh.mm.ss.mmmmmm", friday, FMT_FLAG_DROP_ZERO_MICROSECONDS, false, "9.05.07.000042"},
         {1, "d  M", friday, 0, false, "4  12"},
+        // Longer than the pictures a thread keeps scanned.
+        {1, "dddd, MMMM dd, yyyy' is the first Friday of the last month of the year'", friday, 0, false,
+         "Friday, December 04, 2026 is the first Friday of the last month of the year"},
         {1, "dddddd", friday, 0, false, "<failed>"},
         {1, "HH", friday, 0, false, "<failed>"},
     };

@@ -170,6 +170,7 @@ TEST(DateParseOnJapaneseSystem, EraDates) {
         {Japanese(showa, "65", "1", "1"), 0, "1990-01-01 00:00:00.000000"},
         {Japanese(showa, "65", "1", "1"), 1, "<refused>"},
         {Japanese(meiji, "1", "1", "1"), 0, "<refused>"},
+        {Japanese(meiji, "247303403", "1", "2"), 0, "<refused>"},
         {Japanese("", "26", "12", "4"), 0, "1926-12-04 00:00:00.000000"},
         {Japanese("", "2026", "12", "4"), 0, "2026-12-04 00:00:00.000000"},
         {"H1" + Japanese("", "", "1", "8"), 0, "<refused>"},
