@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "number/number_core.h"
+#include "number/number_words.h"
 
 namespace {
 
@@ -30,7 +31,44 @@ int CompareMagnitudes(const NumUnpacked &a, const NumUnpacked &b) {
 constexpr bool kSubtractMagnitudes[16] = {0, 1, 1, 0, 1, 0, 0, 1, 0, 1, 1, 0, 1, 0, 0, 1};
 constexpr bool kResultNegative[16] = {0, 0, 1, 1, 0, 0, 1, 1, 0, 1, 0, 1, 1, 0, 1, 0};
 
+// Magnitude order on the word form, as CompareMagnitudes.
+bool MagnitudeBelow(const numwords::NumWords &a, const numwords::NumWords &b) {
+    if (a.IsZero() || b.IsZero()) return a.IsZero() && !b.IsZero();
+    if (a.biased != b.biased) return a.biased < b.biased;
+    for (int j = 0; j < 3; ++j)
+        if (a.w[j] != b.w[j]) return a.w[j] < b.w[j];
+    return false;
+}
+
+// The same sum on digit words: eight digits per step, the same work area.
+// False when a record needs the careful reader.
+bool AddOrSubtractWords(NUMBER *result, const NUMBER *a, const NUMBER *b, bool subtract) {
+    numwords::NumWords x, y;
+    if (!numwords::ReadWords(a, NumArithLengthOf(a), x) || !numwords::ReadWords(b, NumArithLengthOf(b), y))
+        return false;
+    const bool swapped = MagnitudeBelow(x, y);
+    const int index = (y.negative ? 1 : 0) | (x.negative ? 2 : 0) | (subtract ? 4 : 0) | (swapped ? 8 : 0);
+    const numwords::NumWords &larger = swapped ? y : x;
+    const numwords::NumWords &smaller = swapped ? x : y;
+    if (larger.IsZero()) {
+        NumSetZero(result);
+        return true;
+    }
+    uint64_t aligned[3] = {smaller.w[0], smaller.w[1], smaller.w[2]};
+    if (!smaller.IsZero()) numwords::ShiftDigitsRight(aligned, 3, larger.biased - smaller.biased);
+    // sum[0] holds the carry digit in its last byte.
+    uint64_t sum[4];
+    unsigned carry = 0;
+    for (int j = 2; j >= 0; --j)
+        sum[1 + j] = kSubtractMagnitudes[index] ? numwords::SubtractDigits(larger.w[j], aligned[j], carry)
+                                                : numwords::AddDigits(larger.w[j], aligned[j], carry);
+    sum[0] = kSubtractMagnitudes[index] ? 0 : carry;
+    numwords::PackWords(result, sum, 4, kResultNegative[index], larger.biased + 8);
+    return true;
+}
+
 int AddOrSubtract(NUMBER *result, const NUMBER *a, const NUMBER *b, bool subtract) {
+    if (AddOrSubtractWords(result, a, b, subtract)) return result->bLength;
     NumUnpacked larger = NumUnpackRecord(a, NumArithLengthOf(a));
     NumUnpacked smaller = NumUnpackRecord(b, NumArithLengthOf(b));
     const bool bNegative = smaller.negative, aNegative = larger.negative;
@@ -126,9 +164,96 @@ void DivideDigits(const NumUnpacked &dividend, const NumUnpacked &divisor, uint8
             while (q * v[1] > (top - q * v[0]) * 100 + r[2]) --q;
         }
         quotient[j] = static_cast<uint8_t>(SubtractMultiple(r, v, n, q));
-        if (std::all_of(u, u + uLength, [](uint8_t d) { return d == 0; })) break;
     }
 }
+
+#if defined(__SIZEOF_INT128__)
+using numwords::u128;
+
+// The 10^16 limbs that digit words stand for.
+void Limbs(const uint64_t *words, int n, uint64_t *limbs) {
+    for (int j = 0; j < n; ++j) limbs[j] = numwords::WordValue(words[j]);
+}
+
+// The exact product of two work areas on 10^16 limbs: nine 128-bit
+// products, then the columns carried.  False when a record needs the
+// careful reader.
+bool MultiplyWords(NUMBER *result, const NUMBER *a, const NUMBER *b) {
+    numwords::NumWords x, y;
+    if (!numwords::ReadWords(a, NumArithLengthOf(a), x) || !numwords::ReadWords(b, NumArithLengthOf(b), y))
+        return false;
+    if (x.IsZero() || y.IsZero()) {
+        NumSetZero(result);
+        return true;
+    }
+    uint64_t p[3], q[3];
+    Limbs(x.w, 3, p);
+    Limbs(y.w, 3, q);
+    // 0.p x 0.q: column k has the weight 10^(-16 (k + 2)).
+    u128 columns[5] = {};
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) columns[i + j] += static_cast<u128>(p[i]) * q[j];
+    uint64_t product[6];
+    uint64_t carry = 0;
+    for (int k = 4; k >= 0; --k) {
+        const u128 v = columns[k] + carry;
+        uint64_t rest;
+        if ((v >> 64) == 0) {
+            carry = static_cast<uint64_t>(v) / numwords::kTen16;
+            rest = static_cast<uint64_t>(v) - carry * numwords::kTen16;
+        } else {
+            carry = numwords::DivideWide(v, numwords::kTen16, rest);
+        }
+        product[k + 1] = numwords::ValueWord(rest);
+    }
+    product[0] = numwords::ValueWord(carry);
+    numwords::PackWords(result, product, 6, x.negative != y.negative, x.biased + y.biased - kNumExponentBias);
+    return true;
+}
+
+// Division by a divisor of at most nine digits: the 24 quotient digits of
+// 0.a / 0.b are the integer quotient of a's digits followed by (digits of
+// b - 1) zeros, by b's digits, developed 16 decimal places per 128-bit
+// division.  False when the divisor is longer or zero, or a record needs
+// the careful reader.
+bool DivideWords(NUMBER *result, const NUMBER *a, const NUMBER *b) {
+    numwords::NumWords x, y;
+    if (!numwords::ReadWords(a, NumArithLengthOf(a), x) || !numwords::ReadWords(b, NumArithLengthOf(b), y) ||
+        y.IsZero())
+        return false;
+    if (x.IsZero()) {
+        NumSetZero(result);
+        return true;
+    }
+    int digits;
+    uint64_t divisor;
+    if ((y.w[1] | y.w[2]) == 0) {
+        digits = 8 - std::countr_zero(y.w[0]) / 8;
+        divisor = numwords::WordValue(y.w[0] >> (8 * (8 - digits)));
+    } else if (y.w[2] == 0 && (y.w[1] << 8) == 0) {
+        digits = 9;
+        divisor = numwords::WordValue(y.w[0]) * 100 + (y.w[1] >> 56);
+    } else {
+        return false;
+    }
+    // The dividend's digits placed so that the quotient's 24 digits are the
+    // last three limbs; the first limb is below the divisor.
+    uint64_t dividend[4] = {x.w[0], x.w[1], x.w[2], 0};
+    numwords::ShiftDigitsRight(dividend, 4, 9 - digits);
+    uint64_t remainder = numwords::WordValue(dividend[0]);
+    uint64_t quotient[3];
+    for (int j = 0; j < 3; ++j) {
+        const u128 part = static_cast<u128>(remainder) * numwords::kTen16 + numwords::WordValue(dividend[j + 1]);
+        quotient[j] = numwords::ValueWord(numwords::DivideWide(part, divisor, remainder));
+    }
+    numwords::PackWords(result, quotient, 3, x.negative != y.negative,
+                        x.biased - y.biased + kNumExponentBias + 1);
+    return true;
+}
+#else
+bool MultiplyWords(NUMBER *, const NUMBER *, const NUMBER *) { return false; }
+bool DivideWords(NUMBER *, const NUMBER *, const NUMBER *) { return false; }
+#endif
 
 } // namespace
 
@@ -143,6 +268,7 @@ int32_t ORVEXAPI NumSubtract(NUMBER *result, const NUMBER *a, const NUMBER *b) {
 }
 
 int32_t ORVEXAPI NumMultiply(NUMBER *result, const NUMBER *a, const NUMBER *b) {
+    if (MultiplyWords(result, a, b)) return result->bLength;
     const NumUnpacked x = NumUnpackRecord(a, NumArithLengthOf(a));
     const NumUnpacked y = NumUnpackRecord(b, NumArithLengthOf(b));
     if (x.IsZero() || y.IsZero()) {
@@ -165,6 +291,7 @@ int32_t ORVEXAPI NumMultiply(NUMBER *result, const NUMBER *a, const NUMBER *b) {
 }
 
 int32_t ORVEXAPI NumDivide(NUMBER *result, const NUMBER *a, const NUMBER *b) {
+    if (DivideWords(result, a, b)) return result->bLength;
     const NumUnpacked x = NumUnpackRecord(a, NumArithLengthOf(a));
     const NumUnpacked y = NumUnpackRecord(b, NumArithLengthOf(b));
     const bool negative = x.negative != y.negative;

@@ -1,0 +1,169 @@
+// Base-100 digits eight at a time.  A digit word holds eight digit bytes in a
+// 64-bit integer with the first digit in the top byte: comparing two words
+// compares their digit sequences, and a carry runs from a later digit to the
+// one before it, as in the base-100 arithmetic itself.  The arithmetic's fast
+// paths read records into three words (24 digits, the work area), compute on
+// words or on 10^16 limbs made from them, and pack words back.
+#pragma once
+
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
+#include "number/number_core.h"
+
+namespace numwords {
+
+constexpr uint64_t kTen8 = 100000000ULL;
+constexpr uint64_t kTen16 = 10000000000000000ULL;
+
+constexpr uint64_t EveryByte(uint8_t b) { return 0x0101010101010101ULL * b; }
+
+// Eight bytes from memory as a word, the first byte on top.
+inline uint64_t LoadWord(const uint8_t *p) {
+    uint64_t w;
+    std::memcpy(&w, p, sizeof w);
+    if constexpr (std::endian::native == std::endian::little) w = __builtin_bswap64(w);
+    return w;
+}
+
+inline void StoreWord(uint8_t *p, uint64_t w) {
+    if constexpr (std::endian::native == std::endian::little) w = __builtin_bswap64(w);
+    std::memcpy(p, &w, sizeof w);
+}
+
+// The bits of a word's first k digits (k below 0 counts as 0, above 8 as 8).
+inline uint64_t FirstDigits(int k) {
+    if (k <= 0) return 0;
+    return k >= 8 ? ~0ULL : ~(~0ULL >> (8 * k));
+}
+
+// Whether any byte of a word is 100 or more.  A byte of 228 or more carries
+// into the byte above, which does not matter: it is flagged itself.
+inline bool HasByteAbove99(uint64_t w) { return ((w + EveryByte(28)) | w) & EveryByte(0x80); }
+
+// The integer (below 10^16) that a word's eight digits stand for.
+inline uint64_t WordValue(uint64_t w) {
+    w = ((w >> 8) & 0x00FF00FF00FF00FFULL) * 100 + (w & 0x00FF00FF00FF00FFULL);
+    w = ((w >> 16) & 0x0000FFFF0000FFFFULL) * 10000 + (w & 0x0000FFFF0000FFFFULL);
+    return (w >> 32) * kTen8 + (w & 0xFFFFFFFFULL);
+}
+
+// Two numbers below 10^4 in the 32-bit halves of x, as four digit bytes:
+// the upper half's two digits, then the lower half's.
+inline uint64_t PairDigits(uint64_t x) {
+    // x * 10486 >> 20 is x / 100 for every x below 10^4; each half's product
+    // stays below 2^27, inside its half.
+    const uint64_t q = ((x * 10486) >> 20) & 0x0000007F0000007FULL;
+    const uint64_t bytes = (q << 8) | (x - q * 100);
+    return ((bytes >> 16) & 0xFFFF0000ULL) | (bytes & 0xFFFFULL);
+}
+
+// The digit word of a number below 10^16.
+inline uint64_t ValueWord(uint64_t v) {
+    const uint32_t high = static_cast<uint32_t>(v / kTen8), low = static_cast<uint32_t>(v % kTen8);
+    const uint64_t h = (static_cast<uint64_t>(high / 10000) << 32) | (high % 10000);
+    const uint64_t l = (static_cast<uint64_t>(low / 10000) << 32) | (low % 10000);
+    return (PairDigits(h) << 32) | PairDigits(l);
+}
+
+// a + b + carry digit by digit in base 100; carry is the carry in and out.
+inline uint64_t AddDigits(uint64_t a, uint64_t b, unsigned &carry) {
+    // Each byte of a + 156 is at most 255, and carries out exactly when the
+    // digit sum reaches 100.
+    const uint64_t biased = a + EveryByte(156);
+    const uint64_t partial = biased + b;
+    const uint64_t sum = partial + carry;
+    const unsigned carryOut = (partial < biased) | (sum < partial);
+    // Carries out of bytes 0..6 are the carries into bytes 1..7.
+    const uint64_t carried = (((biased ^ b ^ sum) & 0x0101010101010100ULL) >> 8) | (uint64_t{carryOut} << 56);
+    carry = carryOut;
+    return sum - (~carried & EveryByte(1)) * 156;
+}
+
+// a - b - borrow digit by digit in base 100; borrow is the borrow in and out.
+inline uint64_t SubtractDigits(uint64_t a, uint64_t b, unsigned &borrow) {
+    const uint64_t partial = a - b;
+    const uint64_t difference = partial - borrow;
+    const unsigned borrowOut = (a < b) | (partial < borrow);
+    const uint64_t borrowed = (((a ^ b ^ difference) & 0x0101010101010100ULL) >> 8) | (uint64_t{borrowOut} << 56);
+    borrow = borrowOut;
+    // A byte that borrowed holds d + 256 and needs d + 100.
+    return difference - (borrowed & EveryByte(1)) * 156;
+}
+
+// Moves the digits of w[0..n) s places towards the end; digits moved past
+// the last word are dropped.
+inline void ShiftDigitsRight(uint64_t *w, int n, int s) {
+    const int words = s / 8, bits = 8 * (s % 8);
+    for (int j = n - 1; j >= 0; --j) {
+        const uint64_t here = j - words >= 0 ? w[j - words] : 0;
+        const uint64_t before = j - words - 1 >= 0 ? w[j - words - 1] : 0;
+        w[j] = bits == 0 ? here : (here >> bits) | (before << (64 - bits));
+    }
+}
+
+// A value read into the work area: 0.d1 d2 ... d24 x 100^(biased - 64), the
+// 24th digit always 0.  Zero and null have no digits.
+struct NumWords {
+    bool negative = false;
+    int biased = kNumZeroBiased;
+    uint64_t w[3] = {};
+
+    bool IsZero() const { return (w[0] | w[1] | w[2]) == 0; }
+};
+
+// Reads the bytes of a record of `length` bytes after its length byte.
+// False when the careful reader must do it: a digit byte out of range or a
+// zero first digit.  Reads all 25 bytes of the record.
+inline bool ReadWords(const NUMBER *n, int length, NumWords &v) {
+    v = NumWords{};
+    if (length < 2 || length > 24) return true;
+    const uint8_t exponent = n->bExponent;
+    const bool negative = exponent < 0x80;
+    const int count = length - 1 - (negative ? 1 : 0);
+    const uint8_t *digits = n->bDigits;
+    // The third word is read one byte early so as to stay inside the record.
+    uint64_t w[3] = {LoadWord(digits), LoadWord(digits + 8), LoadWord(digits + 15) << 8};
+    bool bad = false;
+    for (int j = 0; j < 3; ++j) {
+        const uint64_t mask = FirstDigits(count - 8 * j);
+        w[j] &= mask;
+        if (negative) w[j] = (EveryByte(100) & mask) - w[j];
+        bad |= HasByteAbove99(w[j]);
+    }
+    if (bad) return false;
+    v.negative = negative;
+    v.biased = (negative ? static_cast<uint8_t>(~exponent) : exponent) & 0x7F;
+    v.w[0] = w[0];
+    v.w[1] = w[1];
+    v.w[2] = w[2];
+    return v.IsZero() || (w[0] >> 56) != 0;
+}
+
+// Packs 0.(digits of w[0..n)) x 100^(biased - 64) as NumPack does: leading
+// zero digits skipped, rounded half up to 23 digits (22 when negative),
+// exponent clamped, trailing zeros dropped.  Stores the length byte and
+// returns it.  Writes the whole record.
+int PackWords(NUMBER *out, const uint64_t *w, int n, bool negative, int biased);
+
+#if defined(__SIZEOF_INT128__)
+using u128 = unsigned __int128;
+
+// v / divisor and v % divisor, for a quotient that fits 64 bits.
+inline uint64_t DivideWide(u128 v, uint64_t divisor, uint64_t &remainder) {
+#if defined(__x86_64__)
+    uint64_t quotient, rest;
+    __asm__("divq %4" : "=a"(quotient), "=d"(rest) : "a"(static_cast<uint64_t>(v)),
+            "d"(static_cast<uint64_t>(v >> 64)), "rm"(divisor));
+    remainder = rest;
+    return quotient;
+#else
+    const uint64_t quotient = static_cast<uint64_t>(v / divisor);
+    remainder = static_cast<uint64_t>(v - static_cast<u128>(quotient) * divisor);
+    return quotient;
+#endif
+}
+#endif
+
+} // namespace numwords
