@@ -31,39 +31,43 @@ int CompareMagnitudes(const NumUnpacked &a, const NumUnpacked &b) {
 constexpr bool kSubtractMagnitudes[16] = {0, 1, 1, 0, 1, 0, 0, 1, 0, 1, 1, 0, 1, 0, 0, 1};
 constexpr bool kResultNegative[16] = {0, 0, 1, 1, 0, 0, 1, 1, 0, 1, 0, 1, 1, 0, 1, 0};
 
-// Magnitude order on the word form, as CompareMagnitudes.
+// Magnitude order on the word form, as CompareMagnitudes, without branches.
 bool MagnitudeBelow(const numwords::NumWords &a, const numwords::NumWords &b) {
-    if (a.IsZero() || b.IsZero()) return a.IsZero() && !b.IsZero();
-    if (a.biased != b.biased) return a.biased < b.biased;
-    for (int j = 0; j < 3; ++j)
-        if (a.w[j] != b.w[j]) return a.w[j] < b.w[j];
-    return false;
+    const int ea = a.IsZero() ? -1 : a.biased, eb = b.IsZero() ? -1 : b.biased;
+    return (ea < eb) |
+           ((ea == eb) & ((a.w[0] < b.w[0]) |
+                          ((a.w[0] == b.w[0]) & ((a.w[1] < b.w[1]) | ((a.w[1] == b.w[1]) & (a.w[2] < b.w[2]))))));
 }
 
 // The same sum on digit words: eight digits per step, the same work area.
-// False when a record needs the careful reader.
+// A difference is the sum with the smaller magnitude's complement (99 - d
+// in every place, plus 1), whose carry out of the area is dropped.  False
+// when a record needs the careful reader.
 bool AddOrSubtractWords(NUMBER *result, const NUMBER *a, const NUMBER *b, bool subtract) {
-    numwords::NumWords x, y;
-    if (!numwords::ReadWords(a, NumArithLengthOf(a), x) || !numwords::ReadWords(b, NumArithLengthOf(b), y))
+    numwords::NumWords operands[2];
+    if (!numwords::ReadWords(a, NumArithLengthOf(a), operands[0]) ||
+        !numwords::ReadWords(b, NumArithLengthOf(b), operands[1]))
         return false;
-    const bool swapped = MagnitudeBelow(x, y);
-    const int index = (y.negative ? 1 : 0) | (x.negative ? 2 : 0) | (subtract ? 4 : 0) | (swapped ? 8 : 0);
-    const numwords::NumWords &larger = swapped ? y : x;
-    const numwords::NumWords &smaller = swapped ? x : y;
+    const bool swapped = MagnitudeBelow(operands[0], operands[1]);
+    const int index = (operands[1].negative ? 1 : 0) | (operands[0].negative ? 2 : 0) | (subtract ? 4 : 0) |
+                      (swapped ? 8 : 0);
+    const numwords::NumWords &larger = operands[swapped ? 1 : 0];
+    const numwords::NumWords &smaller = operands[swapped ? 0 : 1];
     if (larger.IsZero()) {
         NumSetZero(result);
         return true;
     }
     uint64_t aligned[3] = {smaller.w[0], smaller.w[1], smaller.w[2]};
-    if (!smaller.IsZero()) numwords::ShiftDigitsRight(aligned, 3, larger.biased - smaller.biased);
+    numwords::ShiftDigitsRight<3>(aligned, smaller.IsZero() ? 24 : larger.biased - smaller.biased);
+    const bool difference = kSubtractMagnitudes[index];
     // sum[0] holds the carry digit in its last byte.
     uint64_t sum[4];
-    unsigned carry = 0;
+    unsigned carry = difference ? 1 : 0;
     for (int j = 2; j >= 0; --j)
-        sum[1 + j] = kSubtractMagnitudes[index] ? numwords::SubtractDigits(larger.w[j], aligned[j], carry)
-                                                : numwords::AddDigits(larger.w[j], aligned[j], carry);
-    sum[0] = kSubtractMagnitudes[index] ? 0 : carry;
-    numwords::PackWords(result, sum, 4, kResultNegative[index], larger.biased + 8);
+        sum[1 + j] =
+            numwords::AddDigits(larger.w[j], difference ? numwords::EveryByte(99) - aligned[j] : aligned[j], carry);
+    sum[0] = difference ? 0 : carry;
+    numwords::PackWords<4>(result, sum, kResultNegative[index], larger.biased + 8);
     return true;
 }
 
@@ -207,7 +211,7 @@ bool MultiplyWords(NUMBER *result, const NUMBER *a, const NUMBER *b) {
         product[k + 1] = numwords::ValueWord(rest);
     }
     product[0] = numwords::ValueWord(carry);
-    numwords::PackWords(result, product, 6, x.negative != y.negative, x.biased + y.biased - kNumExponentBias);
+    numwords::PackWords<6>(result, product, x.negative != y.negative, x.biased + y.biased - kNumExponentBias);
     return true;
 }
 
@@ -239,14 +243,14 @@ bool DivideWords(NUMBER *result, const NUMBER *a, const NUMBER *b) {
     // The dividend's digits placed so that the quotient's 24 digits are the
     // last three limbs; the first limb is below the divisor.
     uint64_t dividend[4] = {x.w[0], x.w[1], x.w[2], 0};
-    numwords::ShiftDigitsRight(dividend, 4, 9 - digits);
+    numwords::ShiftDigitsRight<4>(dividend, 9 - digits);
     uint64_t remainder = numwords::WordValue(dividend[0]);
     uint64_t quotient[3];
     for (int j = 0; j < 3; ++j) {
         const u128 part = static_cast<u128>(remainder) * numwords::kTen16 + numwords::WordValue(dividend[j + 1]);
         quotient[j] = numwords::ValueWord(numwords::DivideWide(part, divisor, remainder));
     }
-    numwords::PackWords(result, quotient, 3, x.negative != y.negative,
+    numwords::PackWords<3>(result, quotient, x.negative != y.negative,
                         x.biased - y.biased + kNumExponentBias + 1);
     return true;
 }

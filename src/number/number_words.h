@@ -32,15 +32,22 @@ inline void StoreWord(uint8_t *p, uint64_t w) {
     std::memcpy(p, &w, sizeof w);
 }
 
-// The bits of a word's first k digits (k below 0 counts as 0, above 8 as 8).
-inline uint64_t FirstDigits(int k) {
-    if (k <= 0) return 0;
-    return k >= 8 ? ~0ULL : ~(~0ULL >> (8 * k));
-}
+// The bits of a word's first k digits (k from 0 to 8).
+constexpr uint64_t FirstDigits(int k) { return k >= 8 ? ~0ULL : ~(~0ULL >> (8 * k)); }
 
-// Whether any byte of a word is 100 or more.  A byte of 228 or more carries
-// into the byte above, which does not matter: it is flagged itself.
-inline bool HasByteAbove99(uint64_t w) { return ((w + EveryByte(28)) | w) & EveryByte(0x80); }
+// The bits of the first c digits (0 to 24) of three words, by table: the
+// masks of a record's digit count cost three loads.
+struct DigitMasks {
+    uint64_t word[25][3];
+    constexpr DigitMasks() : word() {
+        for (int c = 0; c <= 24; ++c)
+            for (int j = 0; j < 3; ++j) {
+                const int k = c - 8 * j;
+                word[c][j] = FirstDigits(k < 0 ? 0 : (k > 8 ? 8 : k));
+            }
+    }
+};
+inline constexpr DigitMasks kDigitMasks{};
 
 // The integer (below 10^16) that a word's eight digits stand for.
 inline uint64_t WordValue(uint64_t w) {
@@ -92,14 +99,19 @@ inline uint64_t SubtractDigits(uint64_t a, uint64_t b, unsigned &borrow) {
     return difference - (borrowed & EveryByte(1)) * 156;
 }
 
-// Moves the digits of w[0..n) s places towards the end; digits moved past
-// the last word are dropped.
-inline void ShiftDigitsRight(uint64_t *w, int n, int s) {
+// Moves the digits of w[0..n) s places (0 or more) towards the end; digits
+// moved past the last word are dropped.
+template <int N> void ShiftDigitsRight(uint64_t *w, int s) {
+    s = s < 8 * N ? s : 8 * N;
+    uint64_t padded[2 * N + 1] = {};
+#pragma GCC unroll 4
+    for (int j = 0; j < N; ++j) padded[N + 1 + j] = w[j];
     const int words = s / 8, bits = 8 * (s % 8);
-    for (int j = n - 1; j >= 0; --j) {
-        const uint64_t here = j - words >= 0 ? w[j - words] : 0;
-        const uint64_t before = j - words - 1 >= 0 ? w[j - words - 1] : 0;
-        w[j] = bits == 0 ? here : (here >> bits) | (before << (64 - bits));
+#pragma GCC unroll 4
+    for (int j = 0; j < N; ++j) {
+        const uint64_t here = padded[N + 1 + j - words], before = padded[N + j - words];
+        // (before << 1) << (63 - bits) is 0 when bits is 0.
+        w[j] = (here >> bits) | ((before << 1) << (63 - bits));
     }
 }
 
@@ -117,35 +129,97 @@ struct NumWords {
 // False when the careful reader must do it: a digit byte out of range or a
 // zero first digit.  Reads all 25 bytes of the record.
 inline bool ReadWords(const NUMBER *n, int length, NumWords &v) {
-    v = NumWords{};
-    if (length < 2 || length > 24) return true;
     const uint8_t exponent = n->bExponent;
-    const bool negative = exponent < 0x80;
-    const int count = length - 1 - (negative ? 1 : 0);
+    const bool valid = length >= 2 && length <= 24;
+    const bool negative = valid && exponent < 0x80;
+    const int count = valid ? length - 1 - (negative ? 1 : 0) : 0;
     const uint8_t *digits = n->bDigits;
     // The third word is read one byte early so as to stay inside the record.
-    uint64_t w[3] = {LoadWord(digits), LoadWord(digits + 8), LoadWord(digits + 15) << 8};
-    bool bad = false;
+    const uint64_t raw[3] = {LoadWord(digits), LoadWord(digits + 8), LoadWord(digits + 15) << 8};
+    const uint64_t *masks = kDigitMasks.word[count];
+    uint64_t flags = 0;
+#pragma GCC unroll 3
     for (int j = 0; j < 3; ++j) {
-        const uint64_t mask = FirstDigits(count - 8 * j);
-        w[j] &= mask;
-        if (negative) w[j] = (EveryByte(100) & mask) - w[j];
-        bad |= HasByteAbove99(w[j]);
+        const uint64_t mask = masks[j];
+        const uint64_t bytes = raw[j] & mask;
+        const uint64_t w = negative ? (EveryByte(100) & mask) - bytes : bytes;
+        // A byte of 100 or more sets its top bit here.  A byte of 228 or
+        // more also carries into the byte above, which does not matter.
+        flags |= (w + EveryByte(28)) | w;
+        v.w[j] = w;
     }
-    if (bad) return false;
     v.negative = negative;
-    v.biased = (negative ? static_cast<uint8_t>(~exponent) : exponent) & 0x7F;
-    v.w[0] = w[0];
-    v.w[1] = w[1];
-    v.w[2] = w[2];
-    return v.IsZero() || (w[0] >> 56) != 0;
+    v.biased = (exponent ^ (negative ? 0xFF : 0)) & 0x7F;
+    return (flags & EveryByte(0x80)) == 0 && (v.IsZero() || (v.w[0] >> 56) != 0);
 }
 
-// Packs 0.(digits of w[0..n)) x 100^(biased - 64) as NumPack does: leading
+// Packs 0.(digits of w[0..N)) x 100^(biased - 64) as NumPack does: leading
 // zero digits skipped, rounded half up to 23 digits (22 when negative),
 // exponent clamped, trailing zeros dropped.  Stores the length byte and
-// returns it.  Writes the whole record.
-int PackWords(NUMBER *out, const uint64_t *w, int n, bool negative, int biased);
+// returns it.  Writes the whole record.  Branch-free but for zero and a
+// carry past the first digit: the digit counts and signs of a stream of
+// values are not predictable.
+template <int N> int PackWords(NUMBER *out, const uint64_t *w, bool negative, int biased) {
+    uint64_t padded[N + 3] = {};
+    int first = N;
+#pragma GCC unroll 6
+    for (int j = N - 1; j >= 0; --j) {
+        padded[j] = w[j];
+        first = w[j] != 0 ? j : first;
+    }
+    if (first == N) {
+        NumSetZero(out);
+        return out->bLength;
+    }
+    // The 24 digits from the first non-zero one.
+    const int lead = std::countl_zero(padded[first]) / 8, bits = 8 * lead;
+    biased -= 8 * first + lead;
+    uint64_t x[3];
+#pragma GCC unroll 3
+    for (int j = 0; j < 3; ++j) x[j] = (padded[first + j] << bits) | ((padded[first + j + 1] >> 1) >> (63 - bits));
+
+    // Round half up on the first digit that does not fit.
+    const int keep = negative ? kNumMaxNegativeDigits : kNumMaxPositiveDigits;
+    const unsigned dropped = static_cast<unsigned>(x[2] >> (8 * (23 - keep))) & 0xFF;
+    x[2] &= kDigitMasks.word[keep][2];
+    if (dropped >= 50) {
+        unsigned carry = 0;
+        x[2] = AddDigits(x[2], uint64_t{1} << (8 * (24 - keep)), carry);
+        x[1] = AddDigits(x[1], 0, carry);
+        x[0] = AddDigits(x[0], 0, carry);
+        if (carry) {
+            // A run of 99s carried past the first digit: the value is 1,
+            // one place higher.
+            x[0] = uint64_t{1} << 56;
+            x[1] = x[2] = 0;
+            ++biased;
+        }
+    }
+
+    const int zeroBits = x[2] != 0 ? std::countr_zero(x[2])
+                                   : (x[1] != 0 ? 64 + std::countr_zero(x[1]) : 128 + std::countr_zero(x[0]));
+    const int count = 24 - zeroBits / 8;
+    biased = biased < kNumMinBiased ? kNumMinBiased : (biased > kNumMaxBiased ? kNumMaxBiased : biased);
+    const uint8_t exponent = static_cast<uint8_t>(0x80 + biased);
+    const uint64_t terminator = uint64_t{kNumTerminator} << (8 * (7 - count % 8));
+    const uint64_t *masks = kDigitMasks.word[count];
+    uint64_t y[3];
+#pragma GCC unroll 3
+    for (int j = 0; j < 3; ++j) {
+        const uint64_t mask = masks[j];
+        const uint64_t complement = ((EveryByte(100) & mask) - (x[j] & mask)) | (count / 8 == j ? terminator : 0);
+        y[j] = negative ? complement : x[j];
+    }
+    // Straight into the record, whose 23 digit bytes take the last word but
+    // for its last byte, which is always 0: that word is written one byte
+    // early, over the previous word's last byte.
+    StoreWord(out->bDigits, y[0]);
+    StoreWord(out->bDigits + 8, y[1]);
+    StoreWord(out->bDigits + 15, (y[1] << 56) | (y[2] >> 8));
+    out->bExponent = negative ? static_cast<uint8_t>(~exponent) : exponent;
+    out->bLength = static_cast<uint8_t>(1 + count + (negative ? 1 : 0));
+    return out->bLength;
+}
 
 #if defined(__SIZEOF_INT128__)
 using u128 = unsigned __int128;
