@@ -1,4 +1,4 @@
-// Addition, subtraction, multiplication, division and negation.
+// Addition, subtraction, multiplication and negation.
 #include <algorithm>
 #include <cstring>
 
@@ -10,8 +10,6 @@ namespace {
 // The aligned sum's work area: 24 digits under the larger operand's first
 // digit; the smaller operand's digits beyond it are dropped unrounded.
 constexpr int kSumArea = 24;
-// Quotient digits developed by division, the first of which may be 0.
-constexpr int kQuotientDigits = 24;
 
 // Magnitude order of two unpacked values: exponent first, then the digits,
 // missing digits counting as zero.  A value without digits is below all others.
@@ -107,70 +105,6 @@ int AddOrSubtract(NUMBER *result, const NUMBER *a, const NUMBER *b, bool subtrac
     return NumPackRecord(result, work, 1 + kSumArea, kResultNegative[index], larger.biased + 1);
 }
 
-// Multiplies the digits of `value` (count digits) by a small factor in place;
-// returns the carry out of the first digit.
-int ScaleDigits(uint8_t *value, int count, int factor) {
-    int carry = 0;
-    for (int i = count - 1; i >= 0; --i) {
-        const int p = value[i] * factor + carry;
-        value[i] = static_cast<uint8_t>(p % 100);
-        carry = p / 100;
-    }
-    return carry;
-}
-
-// Subtracts q x divisor (count digits) from remainder[0..count] (count + 1
-// digits); when that goes below zero, adds the divisor back and returns
-// q - 1, else q.
-int SubtractMultiple(uint8_t *remainder, const uint8_t *divisor, int count, int q) {
-    int borrow = 0, carry = 0;
-    for (int i = count; i >= 0; --i) {
-        const int product = (i > 0 ? divisor[i - 1] * q : 0) + carry;
-        carry = product / 100;
-        int d = remainder[i] - product % 100 - borrow;
-        borrow = d < 0 ? 1 : 0;
-        remainder[i] = static_cast<uint8_t>(d + borrow * 100);
-    }
-    if (!borrow) return q;
-    carry = 0;
-    for (int i = count; i >= 0; --i) {
-        const int d = remainder[i] + (i > 0 ? divisor[i - 1] : 0) + carry;
-        carry = d >= 100 ? 1 : 0;
-        remainder[i] = static_cast<uint8_t>(d - carry * 100);
-    }
-    return q - 1;
-}
-
-// Long division in base 100 of 0.dividend by 0.divisor: the first quotient
-// digit is the integer part (0..99), then 23 more; each is the true digit of
-// the truncated quotient.
-void DivideDigits(const NumUnpacked &dividend, const NumUnpacked &divisor, uint8_t *quotient) {
-    const int n = divisor.count;
-    uint8_t v[kNumMaxPositiveDigits];
-    std::memcpy(v, divisor.digits, static_cast<size_t>(n));
-    // u holds a leading 0, the dividend, and zeros for every further digit.
-    uint8_t u[1 + kQuotientDigits + kNumMaxPositiveDigits + 1] = {};
-    std::memcpy(u + 1, dividend.digits, static_cast<size_t>(dividend.count));
-    const int uLength = 1 + std::max(dividend.count, kQuotientDigits + n);
-
-    // Scale both so that the divisor's first digit is at least 50.
-    const int factor = 100 / (v[0] + 1);
-    if (factor > 1) {
-        ScaleDigits(u, uLength, factor);
-        ScaleDigits(v, n, factor);
-    }
-    std::fill(quotient, quotient + kQuotientDigits, uint8_t{0});
-    for (int j = 0; j < kQuotientDigits; ++j) {
-        uint8_t *r = u + j;
-        const int top = r[0] * 100 + r[1];
-        int q = r[0] == v[0] ? 99 : top / v[0];
-        if (n > 1) {
-            while (q * v[1] > (top - q * v[0]) * 100 + r[2]) --q;
-        }
-        quotient[j] = static_cast<uint8_t>(SubtractMultiple(r, v, n, q));
-    }
-}
-
 #if defined(__SIZEOF_INT128__)
 using numwords::u128;
 
@@ -215,48 +149,8 @@ bool MultiplyWords(NUMBER *result, const NUMBER *a, const NUMBER *b) {
     return true;
 }
 
-// Division by a divisor of at most nine digits: the 24 quotient digits of
-// 0.a / 0.b are the integer quotient of a's digits followed by (digits of
-// b - 1) zeros, by b's digits, developed 16 decimal places per 128-bit
-// division.  False when the divisor is longer or zero, or a record needs
-// the careful reader.
-bool DivideWords(NUMBER *result, const NUMBER *a, const NUMBER *b) {
-    numwords::NumWords x, y;
-    if (!numwords::ReadWords(a, NumArithLengthOf(a), x) || !numwords::ReadWords(b, NumArithLengthOf(b), y) ||
-        y.IsZero())
-        return false;
-    if (x.IsZero()) {
-        NumSetZero(result);
-        return true;
-    }
-    int digits;
-    uint64_t divisor;
-    if ((y.w[1] | y.w[2]) == 0) {
-        digits = 8 - std::countr_zero(y.w[0]) / 8;
-        divisor = numwords::WordValue(y.w[0] >> (8 * (8 - digits)));
-    } else if (y.w[2] == 0 && (y.w[1] << 8) == 0) {
-        digits = 9;
-        divisor = numwords::WordValue(y.w[0]) * 100 + (y.w[1] >> 56);
-    } else {
-        return false;
-    }
-    // The dividend's digits placed so that the quotient's 24 digits are the
-    // last three limbs; the first limb is below the divisor.
-    uint64_t dividend[4] = {x.w[0], x.w[1], x.w[2], 0};
-    numwords::ShiftDigitsRight<4>(dividend, 9 - digits);
-    uint64_t remainder = numwords::WordValue(dividend[0]);
-    uint64_t quotient[3];
-    for (int j = 0; j < 3; ++j) {
-        const u128 part = static_cast<u128>(remainder) * numwords::kTen16 + numwords::WordValue(dividend[j + 1]);
-        quotient[j] = numwords::ValueWord(numwords::DivideWide(part, divisor, remainder));
-    }
-    numwords::PackWords<3>(result, quotient, x.negative != y.negative,
-                        x.biased - y.biased + kNumExponentBias + 1);
-    return true;
-}
 #else
 bool MultiplyWords(NUMBER *, const NUMBER *, const NUMBER *) { return false; }
-bool DivideWords(NUMBER *, const NUMBER *, const NUMBER *) { return false; }
 #endif
 
 } // namespace
@@ -292,25 +186,6 @@ int32_t ORVEXAPI NumMultiply(NUMBER *result, const NUMBER *a, const NUMBER *b) {
     }
     return NumPackRecord(result, product, x.count + y.count, x.negative != y.negative,
                          x.biased + y.biased - kNumExponentBias);
-}
-
-int32_t ORVEXAPI NumDivide(NUMBER *result, const NUMBER *a, const NUMBER *b) {
-    if (DivideWords(result, a, b)) return result->bLength;
-    const NumUnpacked x = NumUnpackRecord(a, NumArithLengthOf(a));
-    const NumUnpacked y = NumUnpackRecord(b, NumArithLengthOf(b));
-    const bool negative = x.negative != y.negative;
-    if (x.IsZero()) {
-        NumSetZero(result);
-        return result->bLength;
-    }
-    if (y.IsZero()) {
-        // No error code: the largest magnitude a run of 99s packs to, 10^118.
-        const uint8_t one = 1;
-        return NumPackRecord(result, &one, 1, negative, kNumMaxBiased);
-    }
-    uint8_t quotient[kQuotientDigits];
-    DivideDigits(x, y, quotient);
-    return NumPackRecord(result, quotient, kQuotientDigits, negative, x.biased - y.biased + kNumExponentBias + 1);
 }
 
 int32_t ORVEXAPI NumNegate(NUMBER *value) {
