@@ -60,11 +60,11 @@ bool AddOrSubtractWords(NUMBER *result, const NUMBER *a, const NUMBER *b, bool s
     const bool difference = kSubtractMagnitudes[index];
     // sum[0] holds the carry digit in its last byte.
     uint64_t sum[4];
-    unsigned carry = difference ? 1 : 0;
+    unsigned carry = difference;
     for (int j = 2; j >= 0; --j)
-        sum[1 + j] =
-            numwords::AddDigits(larger.w[j], difference ? numwords::EveryByte(99) - aligned[j] : aligned[j], carry);
-    sum[0] = difference ? 0 : carry;
+        sum[1 + j] = numwords::AddDigits(
+            larger.w[j], numwords::Choose(difference, numwords::EveryByte(99) - aligned[j], aligned[j]), carry);
+    sum[0] = carry & ~numwords::MaskIf(difference);
     numwords::PackWords<4>(result, sum, kResultNegative[index], larger.biased + 8);
     return true;
 }

@@ -83,8 +83,8 @@ void DivideLong(const NumWords &x, const NumWords &y, uint64_t *out) {
     }
     int m = 6;
     while (v[m - 1] == 0) --m; // the first limb is at least 10^6
-    const double divisor = static_cast<double>(v[0]) + (m > 1 ? static_cast<double>(v[1]) / 1e8 : 0.0) +
-                           (m > 2 ? static_cast<double>(v[2]) / 1e16 : 0.0);
+    const double reciprocal = 1.0 / (static_cast<double>(v[0]) + (m > 1 ? static_cast<double>(v[1]) / 1e8 : 0.0) +
+                                     (m > 2 ? static_cast<double>(v[2]) / 1e16 : 0.0));
     uint64_t q[8] = {};
     for (int j = 0; j < 7; ++j) {
         uint64_t *r = u + j; // the remainder window r[0..m], below 10^8 x divisor
@@ -92,7 +92,7 @@ void DivideLong(const NumWords &x, const NumWords &y, uint64_t *out) {
         const double top = static_cast<double>(r[0]) * 1e8 + limb(1) + limb(2) / 1e8 + limb(3) / 1e16;
         // The estimate is within 10^-6 of the true ratio: never below the
         // quotient limb, at most one above it.
-        uint64_t estimate = static_cast<uint64_t>(top / divisor + 1e-6);
+        uint64_t estimate = static_cast<uint64_t>(top * reciprocal + 1e-6);
         // r -= estimate x divisor; each place biased by 10^16 so as to stay
         // non-negative, the borrow taken from the place before.
         uint64_t borrow = 0;

@@ -19,6 +19,12 @@ constexpr uint64_t kTen16 = 10000000000000000ULL;
 
 constexpr uint64_t EveryByte(uint8_t b) { return 0x0101010101010101ULL * b; }
 
+// All ones when c holds, else 0.  The fast paths choose with masks rather
+// than branches: the signs and digit counts of a stream of values are not
+// predictable, and a compiler may turn a conditional choice into a branch.
+inline uint64_t MaskIf(bool c) { return uint64_t{0} - static_cast<uint64_t>(c); }
+inline uint64_t Choose(bool c, uint64_t yes, uint64_t no) { return no ^ ((yes ^ no) & MaskIf(c)); }
+
 // Eight bytes from memory as a word, the first byte on top.
 inline uint64_t LoadWord(const uint8_t *p) {
     uint64_t w;
@@ -101,7 +107,7 @@ inline uint64_t SubtractDigits(uint64_t a, uint64_t b, unsigned &borrow) {
 
 // Moves the digits of w[0..n) s places (0 or more) towards the end; digits
 // moved past the last word are dropped.
-template <int N> void ShiftDigitsRight(uint64_t *w, int s) {
+template <int N> [[gnu::always_inline]] inline void ShiftDigitsRight(uint64_t *w, int s) {
     s = s < 8 * N ? s : 8 * N;
     uint64_t padded[2 * N + 1] = {};
 #pragma GCC unroll 4
@@ -142,14 +148,14 @@ inline bool ReadWords(const NUMBER *n, int length, NumWords &v) {
     for (int j = 0; j < 3; ++j) {
         const uint64_t mask = masks[j];
         const uint64_t bytes = raw[j] & mask;
-        const uint64_t w = negative ? (EveryByte(100) & mask) - bytes : bytes;
+        const uint64_t w = Choose(negative, (EveryByte(100) & mask) - bytes, bytes);
         // A byte of 100 or more sets its top bit here.  A byte of 228 or
         // more also carries into the byte above, which does not matter.
         flags |= (w + EveryByte(28)) | w;
         v.w[j] = w;
     }
     v.negative = negative;
-    v.biased = (exponent ^ (negative ? 0xFF : 0)) & 0x7F;
+    v.biased = (exponent ^ static_cast<int>(MaskIf(negative) & 0xFF)) & 0x7F;
     return (flags & EveryByte(0x80)) == 0 && (v.IsZero() || (v.w[0] >> 56) != 0);
 }
 
@@ -160,26 +166,30 @@ inline bool ReadWords(const NUMBER *n, int length, NumWords &v) {
 // carry past the first digit: the digit counts and signs of a stream of
 // values are not predictable.
 template <int N> int PackWords(NUMBER *out, const uint64_t *w, bool negative, int biased) {
+    // Leading zero bits of the whole sequence, without branches.
     uint64_t padded[N + 3] = {};
-    int first = N;
+    int zeroBits = 0;
+    uint64_t allZero = ~uint64_t{0};
 #pragma GCC unroll 6
-    for (int j = N - 1; j >= 0; --j) {
+    for (int j = 0; j < N; ++j) {
         padded[j] = w[j];
-        first = w[j] != 0 ? j : first;
+        zeroBits += static_cast<int>(allZero & static_cast<uint64_t>(std::countl_zero(w[j])));
+        allZero &= MaskIf(w[j] == 0);
     }
-    if (first == N) {
+    if (zeroBits == 64 * N) {
         NumSetZero(out);
         return out->bLength;
     }
+    const int first = zeroBits / 64;
     // The 24 digits from the first non-zero one.
-    const int lead = std::countl_zero(padded[first]) / 8, bits = 8 * lead;
+    const int lead = zeroBits % 64 / 8, bits = 8 * lead;
     biased -= 8 * first + lead;
     uint64_t x[3];
 #pragma GCC unroll 3
     for (int j = 0; j < 3; ++j) x[j] = (padded[first + j] << bits) | ((padded[first + j + 1] >> 1) >> (63 - bits));
 
     // Round half up on the first digit that does not fit.
-    const int keep = negative ? kNumMaxNegativeDigits : kNumMaxPositiveDigits;
+    const int keep = kNumMaxPositiveDigits - static_cast<int>(negative);
     const unsigned dropped = static_cast<unsigned>(x[2] >> (8 * (23 - keep))) & 0xFF;
     x[2] &= kDigitMasks.word[keep][2];
     if (dropped >= 50) {
@@ -196,9 +206,13 @@ template <int N> int PackWords(NUMBER *out, const uint64_t *w, bool negative, in
         }
     }
 
-    const int zeroBits = x[2] != 0 ? std::countr_zero(x[2])
-                                   : (x[1] != 0 ? 64 + std::countr_zero(x[1]) : 128 + std::countr_zero(x[0]));
-    const int count = 24 - zeroBits / 8;
+    // Trailing zero bits of the three words (countr_zero of 0 is 64).
+    const int trailingBits =
+        std::countr_zero(x[2]) +
+        static_cast<int>(MaskIf(x[2] == 0) & static_cast<uint64_t>(
+                                                 std::countr_zero(x[1]) +
+                                                 static_cast<int>(MaskIf(x[1] == 0) & std::countr_zero(x[0]))));
+    const int count = 24 - trailingBits / 8;
     biased = biased < kNumMinBiased ? kNumMinBiased : (biased > kNumMaxBiased ? kNumMaxBiased : biased);
     const uint8_t exponent = static_cast<uint8_t>(0x80 + biased);
     const uint64_t terminator = uint64_t{kNumTerminator} << (8 * (7 - count % 8));
@@ -207,8 +221,8 @@ template <int N> int PackWords(NUMBER *out, const uint64_t *w, bool negative, in
 #pragma GCC unroll 3
     for (int j = 0; j < 3; ++j) {
         const uint64_t mask = masks[j];
-        const uint64_t complement = ((EveryByte(100) & mask) - (x[j] & mask)) | (count / 8 == j ? terminator : 0);
-        y[j] = negative ? complement : x[j];
+        const uint64_t complement = ((EveryByte(100) & mask) - (x[j] & mask)) | (terminator & MaskIf(count / 8 == j));
+        y[j] = Choose(negative, complement, x[j]);
     }
     // Straight into the record, whose 23 digit bytes take the last word but
     // for its last byte, which is always 0: that word is written one byte
@@ -216,8 +230,8 @@ template <int N> int PackWords(NUMBER *out, const uint64_t *w, bool negative, in
     StoreWord(out->bDigits, y[0]);
     StoreWord(out->bDigits + 8, y[1]);
     StoreWord(out->bDigits + 15, (y[1] << 56) | (y[2] >> 8));
-    out->bExponent = negative ? static_cast<uint8_t>(~exponent) : exponent;
-    out->bLength = static_cast<uint8_t>(1 + count + (negative ? 1 : 0));
+    out->bExponent = static_cast<uint8_t>(exponent ^ (MaskIf(negative) & 0xFF));
+    out->bLength = static_cast<uint8_t>(1 + count + static_cast<int>(negative));
     return out->bLength;
 }
 
