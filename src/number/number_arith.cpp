@@ -1,16 +1,15 @@
-// Addition, subtraction, multiplication, division and negation.
+// Addition, subtraction, multiplication and negation.
 #include <algorithm>
 #include <cstring>
 
 #include "number/number_core.h"
+#include "number/number_words.h"
 
 namespace {
 
 // The aligned sum's work area: 24 digits under the larger operand's first
 // digit; the smaller operand's digits beyond it are dropped unrounded.
 constexpr int kSumArea = 24;
-// Quotient digits developed by division, the first of which may be 0.
-constexpr int kQuotientDigits = 24;
 
 // Magnitude order of two unpacked values: exponent first, then the digits,
 // missing digits counting as zero.  A value without digits is below all others.
@@ -30,7 +29,48 @@ int CompareMagnitudes(const NumUnpacked &a, const NumUnpacked &b) {
 constexpr bool kSubtractMagnitudes[16] = {0, 1, 1, 0, 1, 0, 0, 1, 0, 1, 1, 0, 1, 0, 0, 1};
 constexpr bool kResultNegative[16] = {0, 0, 1, 1, 0, 0, 1, 1, 0, 1, 0, 1, 1, 0, 1, 0};
 
+// Magnitude order on the word form, as CompareMagnitudes, without branches.
+bool MagnitudeBelow(const numwords::NumWords &a, const numwords::NumWords &b) {
+    const int ea = a.IsZero() ? -1 : a.biased, eb = b.IsZero() ? -1 : b.biased;
+    return (ea < eb) |
+           ((ea == eb) & ((a.w[0] < b.w[0]) |
+                          ((a.w[0] == b.w[0]) & ((a.w[1] < b.w[1]) | ((a.w[1] == b.w[1]) & (a.w[2] < b.w[2]))))));
+}
+
+// The same sum on digit words: eight digits per step, the same work area.
+// A difference is the sum with the smaller magnitude's complement (99 - d
+// in every place, plus 1), whose carry out of the area is dropped.  False
+// when a record needs the careful reader.
+bool AddOrSubtractWords(NUMBER *result, const NUMBER *a, const NUMBER *b, bool subtract) {
+    numwords::NumWords operands[2];
+    if (!numwords::ReadWords(a, NumArithLengthOf(a), operands[0]) ||
+        !numwords::ReadWords(b, NumArithLengthOf(b), operands[1]))
+        return false;
+    const bool swapped = MagnitudeBelow(operands[0], operands[1]);
+    const int index = (operands[1].negative ? 1 : 0) | (operands[0].negative ? 2 : 0) | (subtract ? 4 : 0) |
+                      (swapped ? 8 : 0);
+    const numwords::NumWords &larger = operands[swapped ? 1 : 0];
+    const numwords::NumWords &smaller = operands[swapped ? 0 : 1];
+    if (larger.IsZero()) {
+        NumSetZero(result);
+        return true;
+    }
+    uint64_t aligned[3] = {smaller.w[0], smaller.w[1], smaller.w[2]};
+    numwords::ShiftDigitsRight<3>(aligned, smaller.IsZero() ? 24 : larger.biased - smaller.biased);
+    const bool difference = kSubtractMagnitudes[index];
+    // sum[0] holds the carry digit in its last byte.
+    uint64_t sum[4];
+    unsigned carry = difference;
+    for (int j = 2; j >= 0; --j)
+        sum[1 + j] = numwords::AddDigits(
+            larger.w[j], numwords::Choose(difference, numwords::EveryByte(99) - aligned[j], aligned[j]), carry);
+    sum[0] = carry & ~numwords::MaskIf(difference);
+    numwords::PackWords<4>(result, sum, kResultNegative[index], larger.biased + 8);
+    return true;
+}
+
 int AddOrSubtract(NUMBER *result, const NUMBER *a, const NUMBER *b, bool subtract) {
+    if (AddOrSubtractWords(result, a, b, subtract)) return result->bLength;
     NumUnpacked larger = NumUnpackRecord(a, NumArithLengthOf(a));
     NumUnpacked smaller = NumUnpackRecord(b, NumArithLengthOf(b));
     const bool bNegative = smaller.negative, aNegative = larger.negative;
@@ -65,70 +105,53 @@ int AddOrSubtract(NUMBER *result, const NUMBER *a, const NUMBER *b, bool subtrac
     return NumPackRecord(result, work, 1 + kSumArea, kResultNegative[index], larger.biased + 1);
 }
 
-// Multiplies the digits of `value` (count digits) by a small factor in place;
-// returns the carry out of the first digit.
-int ScaleDigits(uint8_t *value, int count, int factor) {
-    int carry = 0;
-    for (int i = count - 1; i >= 0; --i) {
-        const int p = value[i] * factor + carry;
-        value[i] = static_cast<uint8_t>(p % 100);
-        carry = p / 100;
-    }
-    return carry;
+#if defined(__SIZEOF_INT128__)
+using numwords::u128;
+
+// The 10^16 limbs that digit words stand for.
+void Limbs(const uint64_t *words, int n, uint64_t *limbs) {
+    for (int j = 0; j < n; ++j) limbs[j] = numwords::WordValue(words[j]);
 }
 
-// Subtracts q x divisor (count digits) from remainder[0..count] (count + 1
-// digits); when that goes below zero, adds the divisor back and returns
-// q - 1, else q.
-int SubtractMultiple(uint8_t *remainder, const uint8_t *divisor, int count, int q) {
-    int borrow = 0, carry = 0;
-    for (int i = count; i >= 0; --i) {
-        const int product = (i > 0 ? divisor[i - 1] * q : 0) + carry;
-        carry = product / 100;
-        int d = remainder[i] - product % 100 - borrow;
-        borrow = d < 0 ? 1 : 0;
-        remainder[i] = static_cast<uint8_t>(d + borrow * 100);
+// The exact product of two work areas on 10^16 limbs: nine 128-bit
+// products, then the columns carried.  False when a record needs the
+// careful reader.
+bool MultiplyWords(NUMBER *result, const NUMBER *a, const NUMBER *b) {
+    numwords::NumWords x, y;
+    if (!numwords::ReadWords(a, NumArithLengthOf(a), x) || !numwords::ReadWords(b, NumArithLengthOf(b), y))
+        return false;
+    if (x.IsZero() || y.IsZero()) {
+        NumSetZero(result);
+        return true;
     }
-    if (!borrow) return q;
-    carry = 0;
-    for (int i = count; i >= 0; --i) {
-        const int d = remainder[i] + (i > 0 ? divisor[i - 1] : 0) + carry;
-        carry = d >= 100 ? 1 : 0;
-        remainder[i] = static_cast<uint8_t>(d - carry * 100);
-    }
-    return q - 1;
-}
-
-// Long division in base 100 of 0.dividend by 0.divisor: the first quotient
-// digit is the integer part (0..99), then 23 more; each is the true digit of
-// the truncated quotient.
-void DivideDigits(const NumUnpacked &dividend, const NumUnpacked &divisor, uint8_t *quotient) {
-    const int n = divisor.count;
-    uint8_t v[kNumMaxPositiveDigits];
-    std::memcpy(v, divisor.digits, static_cast<size_t>(n));
-    // u holds a leading 0, the dividend, and zeros for every further digit.
-    uint8_t u[1 + kQuotientDigits + kNumMaxPositiveDigits + 1] = {};
-    std::memcpy(u + 1, dividend.digits, static_cast<size_t>(dividend.count));
-    const int uLength = 1 + std::max(dividend.count, kQuotientDigits + n);
-
-    // Scale both so that the divisor's first digit is at least 50.
-    const int factor = 100 / (v[0] + 1);
-    if (factor > 1) {
-        ScaleDigits(u, uLength, factor);
-        ScaleDigits(v, n, factor);
-    }
-    std::fill(quotient, quotient + kQuotientDigits, uint8_t{0});
-    for (int j = 0; j < kQuotientDigits; ++j) {
-        uint8_t *r = u + j;
-        const int top = r[0] * 100 + r[1];
-        int q = r[0] == v[0] ? 99 : top / v[0];
-        if (n > 1) {
-            while (q * v[1] > (top - q * v[0]) * 100 + r[2]) --q;
+    uint64_t p[3], q[3];
+    Limbs(x.w, 3, p);
+    Limbs(y.w, 3, q);
+    // 0.p x 0.q: column k has the weight 10^(-16 (k + 2)).
+    u128 columns[5] = {};
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) columns[i + j] += static_cast<u128>(p[i]) * q[j];
+    uint64_t product[6];
+    uint64_t carry = 0;
+    for (int k = 4; k >= 0; --k) {
+        const u128 v = columns[k] + carry;
+        uint64_t rest;
+        if ((v >> 64) == 0) {
+            carry = static_cast<uint64_t>(v) / numwords::kTen16;
+            rest = static_cast<uint64_t>(v) - carry * numwords::kTen16;
+        } else {
+            carry = numwords::DivideWide(v, numwords::kTen16, rest);
         }
-        quotient[j] = static_cast<uint8_t>(SubtractMultiple(r, v, n, q));
-        if (std::all_of(u, u + uLength, [](uint8_t d) { return d == 0; })) break;
+        product[k + 1] = numwords::ValueWord(rest);
     }
+    product[0] = numwords::ValueWord(carry);
+    numwords::PackWords<6>(result, product, x.negative != y.negative, x.biased + y.biased - kNumExponentBias);
+    return true;
 }
+
+#else
+bool MultiplyWords(NUMBER *, const NUMBER *, const NUMBER *) { return false; }
+#endif
 
 } // namespace
 
@@ -143,6 +166,7 @@ int32_t ORVEXAPI NumSubtract(NUMBER *result, const NUMBER *a, const NUMBER *b) {
 }
 
 int32_t ORVEXAPI NumMultiply(NUMBER *result, const NUMBER *a, const NUMBER *b) {
+    if (MultiplyWords(result, a, b)) return result->bLength;
     const NumUnpacked x = NumUnpackRecord(a, NumArithLengthOf(a));
     const NumUnpacked y = NumUnpackRecord(b, NumArithLengthOf(b));
     if (x.IsZero() || y.IsZero()) {
@@ -162,24 +186,6 @@ int32_t ORVEXAPI NumMultiply(NUMBER *result, const NUMBER *a, const NUMBER *b) {
     }
     return NumPackRecord(result, product, x.count + y.count, x.negative != y.negative,
                          x.biased + y.biased - kNumExponentBias);
-}
-
-int32_t ORVEXAPI NumDivide(NUMBER *result, const NUMBER *a, const NUMBER *b) {
-    const NumUnpacked x = NumUnpackRecord(a, NumArithLengthOf(a));
-    const NumUnpacked y = NumUnpackRecord(b, NumArithLengthOf(b));
-    const bool negative = x.negative != y.negative;
-    if (x.IsZero()) {
-        NumSetZero(result);
-        return result->bLength;
-    }
-    if (y.IsZero()) {
-        // No error code: the largest magnitude a run of 99s packs to, 10^118.
-        const uint8_t one = 1;
-        return NumPackRecord(result, &one, 1, negative, kNumMaxBiased);
-    }
-    uint8_t quotient[kQuotientDigits];
-    DivideDigits(x, y, quotient);
-    return NumPackRecord(result, quotient, kQuotientDigits, negative, x.biased - y.biased + kNumExponentBias + 1);
 }
 
 int32_t ORVEXAPI NumNegate(NUMBER *value) {

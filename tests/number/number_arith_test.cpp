@@ -82,6 +82,43 @@ TEST(NumberArithmetic, DivisionDevelopsTwentyFourQuotientDigits) {
     ExpectBinary({NumDivide, "2", "3", "18 C0 " + Repeat("42 ", 22) + "42"});
     ExpectBinary({NumDivide, "-1", "3", "18 3F " + Repeat("43 ", 22) + "65"});
     ExpectBinary({NumDivide, "200", "3", "18 C1 " + Repeat("42 ", 22) + "42"});
+    // 1 / (100^n - 1) repeats a 1 every n places: divisors of nine and of
+    // eleven base-100 digits, on either side of the short divisors.
+    ExpectBinary({NumDivide, "1", "99", "18 C0 " + Repeat("01 ", 22) + "01"});
+    ExpectBinary({NumDivide, "1", "999999999999999999", "14 B8 01 " + Repeat("00 ", 8) + "01 " + Repeat("00 ", 8) + "01"});
+    ExpectBinary(
+        {NumDivide, "1", "9999999999999999999999", "18 B6 01 " + Repeat("00 ", 10) + "01 " + Repeat("00 ", 10) + "01"});
+}
+
+// Records that a host wrote without normalising, or with digit bytes out of
+// range, are read as the values they stand for by every operation: a leading
+// zero digit, trailing zero digits, a digit byte read modulo 100.
+TEST(NumberArithmetic, OddRecordsReadAsTheirValues) {
+    const struct {
+        const char *record;
+        const char *value;
+    } odd[] = {
+        {"03 C1 00 05", "0.05"},
+        {"04 C1 05 00 00", "5"},
+        {"02 C1 69", "5"},
+        {"04 3E 00 5F 65", "-0.05"},
+    };
+    const BinaryOp ops[] = {NumAddition, NumSubtract, NumMultiply, NumDivide};
+    for (const auto &row : odd) {
+        const NUMBER record = Bytes(row.record), value = Parse(row.value);
+        for (const char *text : {"3", "-7.25", "123456789012345678901234567890", "0.0000000000000001"}) {
+            const NUMBER other = Parse(text);
+            for (const BinaryOp op : ops) {
+                NUMBER expected{}, actual{};
+                op(&expected, &value, &other);
+                op(&actual, &record, &other);
+                EXPECT_EQ(Hex(actual), Hex(expected)) << row.record << " with " << text;
+                op(&expected, &other, &value);
+                op(&actual, &other, &record);
+                EXPECT_EQ(Hex(actual), Hex(expected)) << text << " with " << row.record;
+            }
+        }
+    }
 }
 
 TEST(NumberArithmetic, NegationLosesTheTwentyThirdDigit) {
