@@ -37,10 +37,13 @@ struct Block {
     FMTCNTLBLOCK block{};
     char output[FMT_MAX_NUMBER_TEXT + 16] = "";
 
-    // The separators of the active profile, as a host with user settings reads them.
-    Block() {
+    // The separators of the request, as ICU's are fixed; or with useIntl
+    // those of the active profile, as a host with user settings reads them.
+    explicit Block(bool useIntl = false) {
         FMTInitCntlBlock(&block);
-        block.bUseIntl = 1;
+        block.bUseIntl = useIntl ? 1 : 0;
+        block.cThousand = ',';
+        block.cDecimal = '.';
         block.lpszOutput = output;
     }
 };
@@ -51,8 +54,8 @@ NUMBER Parse(const char *text) {
     return n;
 }
 
-void FormatByPicture(benchmark::State &state, const char *picture) {
-    Block b;
+void FormatByPicture(benchmark::State &state, const char *picture, bool useIntl = false) {
+    Block b(useIntl);
     b.block.nType = FMT_TYPE_NUMBER_PICTURE;
     b.block.lpszPicture = const_cast<char *>(picture);
     NUMBER values[kCount];
@@ -66,6 +69,7 @@ void FormatByPicture(benchmark::State &state, const char *picture) {
 }
 BENCHMARK_CAPTURE(FormatByPicture, Grouped, kGrouped);
 BENCHMARK_CAPTURE(FormatByPicture, Sections, kGroupedSections);
+BENCHMARK_CAPTURE(FormatByPicture, GroupedUserSettings, kGrouped, true);
 BENCHMARK_CAPTURE(FormatByPicture, Literals, "'Total: '#,##0.0#' kg'_)");
 BENCHMARK_CAPTURE(FormatByPicture, Percent, "0.0%");
 BENCHMARK_CAPTURE(FormatByPicture, Scientific, "0.00E+00");

@@ -18,21 +18,134 @@ constexpr int32_t kPowerStep = 60;
 
 } // namespace
 
+namespace {
+
+// The decimal digits of a value read straight from its record: the value is
+// 0.S x 10^P with S (`count` characters) free of leading and trailing "0"s.
+struct DecimalDigits {
+    char chars[2 * kNumWorkDigits];
+    int count = 0;
+    int point = 0;
+    bool negative = false;
+};
+
+// The digits of a record whose exponent lies in the range the arithmetic
+// writes; false for anything else (null, invalid, unnormalised beyond that
+// range), which the general path reads.
+bool ReadDigits(const NUMBER &value, DecimalDigits &d) {
+    const int length = NumLengthOf(&value);
+    if (length == 0 || !NumIsValidLength(length)) return false;
+    const NumUnpacked u = NumUnpackRecord(&value, length);
+    if (u.IsZero()) return true;
+    if (u.biased < kNumMinBiased || u.biased > kNumMaxBiased) return false;
+    d.negative = u.negative;
+    const bool leadingZero = u.digits[0] < 10;
+    char *out = d.chars;
+    for (int i = 0; i < u.count; ++i) {
+        *out++ = static_cast<char>('0' + u.digits[i] / 10);
+        *out++ = static_cast<char>('0' + u.digits[i] % 10);
+    }
+    d.count = 2 * u.count - (u.digits[u.count - 1] % 10 == 0 ? 1 : 0);
+    d.point = 2 * u.Exponent();
+    if (leadingZero) {
+        std::memmove(d.chars, d.chars + 1, static_cast<size_t>(--d.count));
+        --d.point;
+    }
+    return true;
+}
+
+// Rounds the digits half away from zero to `places` places after the point.
+void RoundDigits(DecimalDigits &d, int32_t places) {
+    const long long keep = static_cast<long long>(d.point) + places;
+    if (keep >= d.count) return;
+    const bool up = keep >= 0 && d.chars[keep] >= '5';
+    d.count = keep < 0 ? 0 : static_cast<int>(keep);
+    if (up) {
+        int i = d.count - 1;
+        while (i >= 0 && d.chars[i] == '9') --i;
+        if (i >= 0) {
+            ++d.chars[i];
+            d.count = i + 1;
+        } else {
+            d.chars[0] = '1';
+            d.count = 1;
+            ++d.point;
+        }
+    }
+    while (d.count > 0 && d.chars[d.count - 1] == '0') --d.count;
+    if (d.count == 0) d = DecimalDigits{};
+}
+
+// The plain text of rounded digits as NumToAscii writes it at kPlainWidth;
+// false when it would not fit that width (the general path decides then).
+bool PlainText(const DecimalDigits &d, FMTRoundedText &out) {
+    if (d.count == 0) {
+        out.text[0] = '0';
+        out.length = 1;
+        return true;
+    }
+    const int integers = d.point > 0 ? d.point : 0;
+    const int fraction = d.count > d.point ? d.count - d.point : 0;
+    const int length = (d.negative ? 1 : 0) + integers + (fraction > 0 ? 1 + fraction : 0);
+    if (length > kPlainWidth) return false;
+    char *p = out.text;
+    if (d.negative) *p++ = '-';
+    if (d.point > 0) {
+        const int shown = d.count < d.point ? d.count : d.point;
+        std::memcpy(p, d.chars, static_cast<size_t>(shown));
+        p += shown;
+        std::memset(p, '0', static_cast<size_t>(d.point - shown));
+        p += d.point - shown;
+    }
+    if (fraction > 0) {
+        *p++ = '.';
+        const int zeros = d.point < 0 ? -d.point : 0;
+        std::memset(p, '0', static_cast<size_t>(zeros));
+        p += zeros;
+        const int from = d.point > 0 ? d.point : 0;
+        std::memcpy(p, d.chars + from, static_cast<size_t>(d.count - from));
+        p += d.count - from;
+    }
+    out.length = static_cast<int>(p - out.text);
+    return true;
+}
+
+// The rounded value's plain text by NumRound and NumToAscii.
+bool GeneralText(const NUMBER &value, int32_t places, FMTRoundedText &out) {
+    NUMBER rounded;
+    NumRound(&rounded, &value, places);
+    const int32_t length = NumToAscii(&rounded, out.text, kPlainWidth);
+    if (length <= 0 || std::memchr(out.text, 'E', static_cast<size_t>(length))) return false;
+    out.length = length;
+    return true;
+}
+
+} // namespace
+
 bool FMTRoundToText(const NUMBER &value, int32_t places, FMTRoundedText &out) {
     out.text[0] = '\0';
     out.length = 0;
     if (NumLengthOf(&value) == 0) return true;
-    NUMBER rounded;
-    NumRound(&rounded, &value, places);
-    char plain[kPlainWidth + 1];
-    const int32_t length = NumToAscii(&rounded, plain, kPlainWidth);
-    if (length <= 0 || std::memchr(plain, 'E', static_cast<size_t>(length))) return false;
-    std::memcpy(out.text, plain, static_cast<size_t>(length));
-    int size = length;
+    // Rounding on the record's own digits gives the text of NumRound and
+    // NumToAscii at a fraction of their cost; texts that would not be plain
+    // at that width, and records out of the arithmetic's range, go the
+    // general way.
+    DecimalDigits digits;
+    bool done = false;
+    if (places >= 0 && ReadDigits(value, digits)) {
+        RoundDigits(digits, places);
+        done = PlainText(digits, out);
+    }
+    if (!done && !GeneralText(value, places, out)) {
+        out.text[0] = '\0';
+        out.length = 0;
+        return false;
+    }
+    int size = out.length;
     if (places > 0) {
-        const char *point = static_cast<const char *>(std::memchr(plain, '.', static_cast<size_t>(length)));
+        const char *point = static_cast<const char *>(std::memchr(out.text, '.', static_cast<size_t>(size)));
         if (!point) out.text[size++] = '.';
-        const int shown = point ? length - static_cast<int>(point - plain) - 1 : 0;
+        const int shown = point ? out.length - static_cast<int>(point - out.text) - 1 : 0;
         const int missing = std::clamp(places - shown, 0, kFMTRoundedTextMax - size);
         std::memset(out.text + size, '0', static_cast<size_t>(missing));
         size += missing;
@@ -78,7 +191,12 @@ NUMBER FMTZeroNumber() {
     return zero;
 }
 
-bool FMTIsNegative(const NUMBER &value) {
-    const NUMBER zero = FMTZeroNumber();
-    return NumCompare(&value, &zero) < 0;
+int FMTSignOf(const NUMBER &value) {
+    const int length = NumLengthOf(&value);
+    if (length == 0 || !NumIsValidLength(length)) return 0;
+    // Zero is written 01 C0; any longer record is unpacked to see whether
+    // its digits are all zero.
+    if (length == 1) return 0;
+    const NumUnpacked u = NumUnpackRecord(&value, length);
+    return u.IsZero() ? 0 : u.negative ? -1 : 1;
 }

@@ -39,5 +39,8 @@ int FMTDecimalExponent(const NUMBER &value);
 
 // Zero as a record.
 NUMBER FMTZeroNumber();
+// -1, 0 or 1 as the value, read as its text is (the low six bits of the
+// length byte), is below, at or above zero; 0 for null.
+int FMTSignOf(const NUMBER &value);
 // Whether the value is below zero.
-bool FMTIsNegative(const NUMBER &value);
+inline bool FMTIsNegative(const NUMBER &value) { return FMTSignOf(value) < 0; }
