@@ -84,6 +84,7 @@ bool PlainText(const DecimalDigits &d, FMTRoundedText &out) {
         out.length = 1;
         return true;
     }
+
     const int integers = d.point > 0 ? d.point : 0;
     const int fraction = d.count > d.point ? d.count - d.point : 0;
     const int length = (d.negative ? 1 : 0) + integers + (fraction > 0 ? 1 + fraction : 0);
@@ -155,7 +156,11 @@ bool FMTRoundToText(const NUMBER &value, int32_t places, FMTRoundedText &out) {
     return true;
 }
 
-bool FMTIsZeroText(std::string_view text) { return text.find_first_not_of(".0") == std::string_view::npos; }
+bool FMTIsZeroText(std::string_view text) {
+    for (char c : text)
+        if (c != '0' && c != '.') return false;
+    return true;
+}
 
 int FMTDecimalExponent(const NUMBER &value) {
     const int length = NumLengthOf(&value);
@@ -193,10 +198,14 @@ NUMBER FMTZeroNumber() {
 
 int FMTSignOf(const NUMBER &value) {
     const int length = NumLengthOf(&value);
-    if (length == 0 || !NumIsValidLength(length)) return 0;
-    // Zero is written 01 C0; any longer record is unpacked to see whether
-    // its digits are all zero.
-    if (length == 1) return 0;
-    const NumUnpacked u = NumUnpackRecord(&value, length);
-    return u.IsZero() ? 0 : u.negative ? -1 : 1;
+    if (length < 2 || !NumIsValidLength(length)) return 0;
+    // The exponent byte's top bit gives the sign; the value is zero when
+    // every digit byte reads as the digit 0 (0 for a positive record, 100
+    // for a negative one), as unpacking reads them.
+    const bool negative = value.bExponent < 0x80;
+    const uint8_t *digits = &value.bExponent + 1;
+    const int count = negative ? length - 2 : length - 1;
+    for (int i = 0; i < count; ++i)
+        if (digits[i] % 100 != 0) return negative ? -1 : 1;
+    return 0;
 }

@@ -26,7 +26,14 @@ public:
             overflowed_ = true;
     }
 
-    void Put(char c) { Put(&c, 1); }
+    void Put(char c) {
+        if (overflowed_ || size_ + 1 >= capacity_) {
+            overflowed_ = true;
+            return;
+        }
+        buffer_[size_++] = c;
+        buffer_[size_] = '\0';
+    }
     void Put(const char *text, size_t bytes) {
         if (overflowed_ || bytes >= capacity_ - size_) {
             overflowed_ = true;
