@@ -88,7 +88,9 @@ bool PlainText(const DecimalDigits &d, FMTRoundedText &out) {
     const int integers = d.point > 0 ? d.point : 0;
     const int fraction = d.count > d.point ? d.count - d.point : 0;
     const int length = (d.negative ? 1 : 0) + integers + (fraction > 0 ? 1 + fraction : 0);
-    if (length > kPlainWidth) return false;
+    // NumToAscii writes a value below 1 with four or more zeros after the
+    // point in the scientific form already when it would fill the width.
+    if (length > kPlainWidth || (length == kPlainWidth && d.point <= -4)) return false;
     char *p = out.text;
     if (d.negative) *p++ = '-';
     if (d.point > 0) {
@@ -154,6 +156,15 @@ bool FMTRoundToText(const NUMBER &value, int32_t places, FMTRoundedText &out) {
     out.text[size] = '\0';
     out.length = size;
     return true;
+}
+
+int32_t FMTValueText(const NUMBER &value, char *out) {
+    DecimalDigits digits;
+    FMTRoundedText text;
+    if (!ReadDigits(value, digits) || !PlainText(digits, text)) return NumToAscii(&value, out, kPlainWidth);
+    std::memcpy(out, text.text, static_cast<size_t>(text.length));
+    out[text.length] = '\0';
+    return text.length;
 }
 
 bool FMTIsZeroText(std::string_view text) {

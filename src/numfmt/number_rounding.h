@@ -25,6 +25,10 @@ struct FMTRoundedText {
 // (magnitudes of 10^108 and more), which every caller refuses.
 bool FMTRoundToText(const NUMBER &value, int32_t places, FMTRoundedText &out);
 
+// NumToAscii(value, out, 108), reading the plain text straight from the
+// record where it has one.  `out` holds 109 bytes.
+int32_t FMTValueText(const NUMBER &value, char *out);
+
 // Whether a rounded text shows zero: only "." and "0" characters.
 bool FMTIsZeroText(std::string_view text);
 

@@ -97,7 +97,11 @@ bool FMTFormatNumberPic(FMTTextSink &out, const char *picture, FMTSeparators sep
     const int sign = FMTSignOf(value);
     bool negative = sign < 0;
     if (FMTIsScientificPicture(picture)) {
-        NUMBER a = value;
+        // A host's unnormalised record (an exponent beyond the written range,
+        // leading zero digits) is packed anew first, so that the exponent
+        // taken from its digits and the mantissa scaled by it agree.
+        NUMBER a;
+        NumPackRecord(&a, NumUnpackRecord(&value, NumLengthOf(&value)));
         if (negative) NumNegate(&a);
         return FMTFormatSciNumber(out, picture, separators, a, negative);
     }
