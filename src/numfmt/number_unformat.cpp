@@ -141,7 +141,7 @@ bool FMTStripPictureText(char *text, std::string_view section, bool *percent, bo
 bool FMTUnformatSciNumber(const char *input, const FMTNumberReading &reading, NUMBER *value) {
     FMTScratchText scratch(input);
     if (!scratch.Ok()) return false;
-    char *text = IntlStrStripSpace(scratch.Data());
+    char *text = FMTTrimBlanks(scratch.Data());
     const char allowed[] = {
         '0', '1', '2', '3', '4', '5', '6', '7', '8', '9', '-', '+', 'e', 'E', reading.separators.decimal, '\0'};
     if (text[std::strspn(text, allowed)] != '\0') return false;

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "intl/char_walk.h"
+#include "orvexrt/intl.h"
 
 // Writes a text into a buffer of known capacity (terminator included) and
 // keeps it terminated.  A write that does not fit writes nothing and marks
@@ -116,6 +117,16 @@ inline std::string_view FMTFieldText(const char *field, size_t n) {
 
 // The first character of an accessor's separator text; 0 when there is none.
 inline char FMTFirstChar(const char *text) { return text ? text[0] : '\0'; }
+
+// Trims white space off both ends of text in place and returns it.  A text
+// that begins with a visible ASCII character and ends with one below 0x40,
+// which no trail byte of a double-byte blank is, has none to trim.
+inline char *FMTTrimBlanks(char *text) {
+    const size_t length = std::strlen(text);
+    const auto first = static_cast<uint8_t>(text[0]), last = static_cast<uint8_t>(length ? text[length - 1] : 0);
+    if (first > ' ' && first < 0x7F && last > ' ' && last < 0x40) return text;
+    return IntlStrStripSpace(text);
+}
 
 // The decimal separator of a request: a missing one reads as ".".
 inline char FMTDecimalOrPoint(char decimal) { return decimal ? decimal : '.'; }
