@@ -29,28 +29,56 @@ struct DecimalDigits {
     bool negative = false;
 };
 
+// Writes base-100 digits as decimal characters, without the "0" a first
+// digit below 10 has in front and without trailing "0"s.
+void PutDigits(DecimalDigits &d, const uint8_t *digits, int count, int exponent) {
+    char *out = d.chars;
+    for (int i = 0; i < count; ++i) {
+        *out++ = static_cast<char>('0' + digits[i] / 10);
+        *out++ = static_cast<char>('0' + digits[i] % 10);
+    }
+    d.count = 2 * count - (digits[count - 1] % 10 == 0 ? 1 : 0);
+    d.point = 2 * exponent;
+    if (digits[0] < 10) {
+        std::memmove(d.chars, d.chars + 1, static_cast<size_t>(--d.count));
+        --d.point;
+    }
+}
+
+// The digits of a record as the record was written: digit bytes in range, a
+// non-zero first and last digit, a negative record's terminator.  False for
+// anything else, which unpacking reads.
+bool ReadWrittenDigits(const NUMBER &value, int length, DecimalDigits &d) {
+    const uint8_t *bytes = &value.bExponent;
+    const bool negative = bytes[0] < 0x80;
+    const int count = negative ? length - 2 : length - 1;
+    if (count < 1 || count > kNumMaxPositiveDigits || (negative && bytes[length - 1] != kNumTerminator)) return false;
+    const int biased = (negative ? static_cast<uint8_t>(~bytes[0]) : bytes[0]) & 0x7F;
+    if (biased < kNumMinBiased || biased > kNumMaxBiased) return false;
+    uint8_t digits[kNumMaxPositiveDigits];
+    for (int i = 0; i < count; ++i) {
+        const int digit = negative ? 100 - bytes[1 + i] : bytes[1 + i];
+        if (digit < 0 || digit > 99) return false;
+        digits[i] = static_cast<uint8_t>(digit);
+    }
+    if (digits[0] == 0 || digits[count - 1] == 0) return false;
+    d.negative = negative;
+    PutDigits(d, digits, count, biased - kNumExponentBias);
+    return true;
+}
+
 // The digits of a record whose exponent lies in the range the arithmetic
 // writes; false for anything else (null, invalid, unnormalised beyond that
 // range), which the general path reads.
 bool ReadDigits(const NUMBER &value, DecimalDigits &d) {
     const int length = NumLengthOf(&value);
     if (length == 0 || !NumIsValidLength(length)) return false;
+    if (ReadWrittenDigits(value, length, d)) return true;
     const NumUnpacked u = NumUnpackRecord(&value, length);
     if (u.IsZero()) return true;
     if (u.biased < kNumMinBiased || u.biased > kNumMaxBiased) return false;
     d.negative = u.negative;
-    const bool leadingZero = u.digits[0] < 10;
-    char *out = d.chars;
-    for (int i = 0; i < u.count; ++i) {
-        *out++ = static_cast<char>('0' + u.digits[i] / 10);
-        *out++ = static_cast<char>('0' + u.digits[i] % 10);
-    }
-    d.count = 2 * u.count - (u.digits[u.count - 1] % 10 == 0 ? 1 : 0);
-    d.point = 2 * u.Exponent();
-    if (leadingZero) {
-        std::memmove(d.chars, d.chars + 1, static_cast<size_t>(--d.count));
-        --d.point;
-    }
+    PutDigits(d, u.digits, u.count, u.Exponent());
     return true;
 }
 
