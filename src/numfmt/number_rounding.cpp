@@ -18,21 +18,165 @@ constexpr int32_t kPowerStep = 60;
 
 } // namespace
 
+namespace {
+
+// The decimal digits of a value read straight from its record: the value is
+// 0.S x 10^P with S (`count` characters) free of leading and trailing "0"s.
+struct DecimalDigits {
+    char chars[2 * kNumWorkDigits];
+    int count = 0;
+    int point = 0;
+    bool negative = false;
+};
+
+// Writes base-100 digits as decimal characters, without the "0" a first
+// digit below 10 has in front and without trailing "0"s.
+void PutDigits(DecimalDigits &d, const uint8_t *digits, int count, int exponent) {
+    char *out = d.chars;
+    for (int i = 0; i < count; ++i) {
+        *out++ = static_cast<char>('0' + digits[i] / 10);
+        *out++ = static_cast<char>('0' + digits[i] % 10);
+    }
+    d.count = 2 * count - (digits[count - 1] % 10 == 0 ? 1 : 0);
+    d.point = 2 * exponent;
+    if (digits[0] < 10) {
+        std::memmove(d.chars, d.chars + 1, static_cast<size_t>(--d.count));
+        --d.point;
+    }
+}
+
+// The digits of a record as the record was written: digit bytes in range, a
+// non-zero first and last digit, a negative record's terminator.  False for
+// anything else, which unpacking reads.
+bool ReadWrittenDigits(const NUMBER &value, int length, DecimalDigits &d) {
+    const uint8_t *bytes = &value.bExponent;
+    const bool negative = bytes[0] < 0x80;
+    const int count = negative ? length - 2 : length - 1;
+    if (count < 1 || count > kNumMaxPositiveDigits || (negative && bytes[length - 1] != kNumTerminator)) return false;
+    const int biased = (negative ? static_cast<uint8_t>(~bytes[0]) : bytes[0]) & 0x7F;
+    if (biased < kNumMinBiased || biased > kNumMaxBiased) return false;
+    uint8_t digits[kNumMaxPositiveDigits];
+    for (int i = 0; i < count; ++i) {
+        const int digit = negative ? 100 - bytes[1 + i] : bytes[1 + i];
+        if (digit < 0 || digit > 99) return false;
+        digits[i] = static_cast<uint8_t>(digit);
+    }
+    if (digits[0] == 0 || digits[count - 1] == 0) return false;
+    d.negative = negative;
+    PutDigits(d, digits, count, biased - kNumExponentBias);
+    return true;
+}
+
+// The digits of a record whose exponent lies in the range the arithmetic
+// writes; false for anything else (null, invalid, unnormalised beyond that
+// range), which the general path reads.
+bool ReadDigits(const NUMBER &value, DecimalDigits &d) {
+    const int length = NumLengthOf(&value);
+    if (length == 0 || !NumIsValidLength(length)) return false;
+    if (ReadWrittenDigits(value, length, d)) return true;
+    const NumUnpacked u = NumUnpackRecord(&value, length);
+    if (u.IsZero()) return true;
+    if (u.biased < kNumMinBiased || u.biased > kNumMaxBiased) return false;
+    d.negative = u.negative;
+    PutDigits(d, u.digits, u.count, u.Exponent());
+    return true;
+}
+
+// Rounds the digits half away from zero to `places` places after the point.
+void RoundDigits(DecimalDigits &d, int32_t places) {
+    const long long keep = static_cast<long long>(d.point) + places;
+    if (keep >= d.count) return;
+    const bool up = keep >= 0 && d.chars[keep] >= '5';
+    d.count = keep < 0 ? 0 : static_cast<int>(keep);
+    if (up) {
+        int i = d.count - 1;
+        while (i >= 0 && d.chars[i] == '9') --i;
+        if (i >= 0) {
+            ++d.chars[i];
+            d.count = i + 1;
+        } else {
+            d.chars[0] = '1';
+            d.count = 1;
+            ++d.point;
+        }
+    }
+    while (d.count > 0 && d.chars[d.count - 1] == '0') --d.count;
+    if (d.count == 0) d = DecimalDigits{};
+}
+
+// The plain text of rounded digits as NumToAscii writes it at kPlainWidth;
+// false when it would not fit that width (the general path decides then).
+bool PlainText(const DecimalDigits &d, FMTRoundedText &out) {
+    if (d.count == 0) {
+        out.text[0] = '0';
+        out.length = 1;
+        return true;
+    }
+
+    const int integers = d.point > 0 ? d.point : 0;
+    const int fraction = d.count > d.point ? d.count - d.point : 0;
+    const int length = (d.negative ? 1 : 0) + integers + (fraction > 0 ? 1 + fraction : 0);
+    // NumToAscii writes a value below 1 with four or more zeros after the
+    // point in the scientific form already when it would fill the width.
+    if (length > kPlainWidth || (length == kPlainWidth && d.point <= -4)) return false;
+    char *p = out.text;
+    if (d.negative) *p++ = '-';
+    if (d.point > 0) {
+        const int shown = d.count < d.point ? d.count : d.point;
+        std::memcpy(p, d.chars, static_cast<size_t>(shown));
+        p += shown;
+        std::memset(p, '0', static_cast<size_t>(d.point - shown));
+        p += d.point - shown;
+    }
+    if (fraction > 0) {
+        *p++ = '.';
+        const int zeros = d.point < 0 ? -d.point : 0;
+        std::memset(p, '0', static_cast<size_t>(zeros));
+        p += zeros;
+        const int from = d.point > 0 ? d.point : 0;
+        std::memcpy(p, d.chars + from, static_cast<size_t>(d.count - from));
+        p += d.count - from;
+    }
+    out.length = static_cast<int>(p - out.text);
+    return true;
+}
+
+// The rounded value's plain text by NumRound and NumToAscii.
+bool GeneralText(const NUMBER &value, int32_t places, FMTRoundedText &out) {
+    NUMBER rounded;
+    NumRound(&rounded, &value, places);
+    const int32_t length = NumToAscii(&rounded, out.text, kPlainWidth);
+    if (length <= 0 || std::memchr(out.text, 'E', static_cast<size_t>(length))) return false;
+    out.length = length;
+    return true;
+}
+
+} // namespace
+
 bool FMTRoundToText(const NUMBER &value, int32_t places, FMTRoundedText &out) {
     out.text[0] = '\0';
     out.length = 0;
     if (NumLengthOf(&value) == 0) return true;
-    NUMBER rounded;
-    NumRound(&rounded, &value, places);
-    char plain[kPlainWidth + 1];
-    const int32_t length = NumToAscii(&rounded, plain, kPlainWidth);
-    if (length <= 0 || std::memchr(plain, 'E', static_cast<size_t>(length))) return false;
-    std::memcpy(out.text, plain, static_cast<size_t>(length));
-    int size = length;
+    // Rounding on the record's own digits gives the text of NumRound and
+    // NumToAscii at a fraction of their cost; texts that would not be plain
+    // at that width, and records out of the arithmetic's range, go the
+    // general way.
+    DecimalDigits digits;
+    bool done = false;
+    if (places >= 0 && ReadDigits(value, digits)) {
+        RoundDigits(digits, places);
+        done = PlainText(digits, out);
+    }
+    if (!done && !GeneralText(value, places, out)) {
+        out.text[0] = '\0';
+        out.length = 0;
+        return false;
+    }
+    int size = out.length;
     if (places > 0) {
-        const char *point = static_cast<const char *>(std::memchr(plain, '.', static_cast<size_t>(length)));
+        const char *point = static_cast<const char *>(std::memchr(out.text, '.', static_cast<size_t>(size)));
         if (!point) out.text[size++] = '.';
-        const int shown = point ? length - static_cast<int>(point - plain) - 1 : 0;
+        const int shown = point ? out.length - static_cast<int>(point - out.text) - 1 : 0;
         const int missing = std::clamp(places - shown, 0, kFMTRoundedTextMax - size);
         std::memset(out.text + size, '0', static_cast<size_t>(missing));
         size += missing;
@@ -42,7 +186,20 @@ bool FMTRoundToText(const NUMBER &value, int32_t places, FMTRoundedText &out) {
     return true;
 }
 
-bool FMTIsZeroText(std::string_view text) { return text.find_first_not_of(".0") == std::string_view::npos; }
+int32_t FMTValueText(const NUMBER &value, char *out) {
+    DecimalDigits digits;
+    FMTRoundedText text;
+    if (!ReadDigits(value, digits) || !PlainText(digits, text)) return NumToAscii(&value, out, kPlainWidth);
+    std::memcpy(out, text.text, static_cast<size_t>(text.length));
+    out[text.length] = '\0';
+    return text.length;
+}
+
+bool FMTIsZeroText(std::string_view text) {
+    for (char c : text)
+        if (c != '0' && c != '.') return false;
+    return true;
+}
 
 int FMTDecimalExponent(const NUMBER &value) {
     const int length = NumLengthOf(&value);
@@ -78,7 +235,16 @@ NUMBER FMTZeroNumber() {
     return zero;
 }
 
-bool FMTIsNegative(const NUMBER &value) {
-    const NUMBER zero = FMTZeroNumber();
-    return NumCompare(&value, &zero) < 0;
+int FMTSignOf(const NUMBER &value) {
+    const int length = NumLengthOf(&value);
+    if (length < 2 || !NumIsValidLength(length)) return 0;
+    // The exponent byte's top bit gives the sign; the value is zero when
+    // every digit byte reads as the digit 0 (0 for a positive record, 100
+    // for a negative one), as unpacking reads them.
+    const bool negative = value.bExponent < 0x80;
+    const uint8_t *digits = &value.bExponent + 1;
+    const int count = negative ? length - 2 : length - 1;
+    for (int i = 0; i < count; ++i)
+        if (digits[i] % 100 != 0) return negative ? -1 : 1;
+    return 0;
 }

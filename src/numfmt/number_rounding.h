@@ -25,6 +25,10 @@ struct FMTRoundedText {
 // (magnitudes of 10^108 and more), which every caller refuses.
 bool FMTRoundToText(const NUMBER &value, int32_t places, FMTRoundedText &out);
 
+// NumToAscii(value, out, 108), reading the plain text straight from the
+// record where it has one.  `out` holds 109 bytes.
+int32_t FMTValueText(const NUMBER &value, char *out);
+
 // Whether a rounded text shows zero: only "." and "0" characters.
 bool FMTIsZeroText(std::string_view text);
 
@@ -39,5 +43,8 @@ int FMTDecimalExponent(const NUMBER &value);
 
 // Zero as a record.
 NUMBER FMTZeroNumber();
+// -1, 0 or 1 as the value, read as its text is (the low six bits of the
+// length byte), is below, at or above zero; 0 for null.
+int FMTSignOf(const NUMBER &value);
 // Whether the value is below zero.
-bool FMTIsNegative(const NUMBER &value);
+inline bool FMTIsNegative(const NUMBER &value) { return FMTSignOf(value) < 0; }

@@ -12,9 +12,7 @@
 
 namespace {
 
-// NumToAscii's widest plain text.
-constexpr int32_t kValueTextWidth = 108;
-// NumToAscii at that width writes a value exactly from 10^-99 up to below
+// NumToAscii at the width of the output text (108) writes a value exactly from 10^-99 up to below
 // 10^108, 10^107 for a negative one, whose "-" takes a place (P from -98 to
 // 108 or 107); beyond, its exponent is capped at 99.
 constexpr int kLowestTextExponent = -98;
@@ -143,7 +141,7 @@ bool FMTStripPictureText(char *text, std::string_view section, bool *percent, bo
 bool FMTUnformatSciNumber(const char *input, const FMTNumberReading &reading, NUMBER *value) {
     FMTScratchText scratch(input);
     if (!scratch.Ok()) return false;
-    char *text = IntlStrStripSpace(scratch.Data());
+    char *text = FMTTrimBlanks(scratch.Data());
     const char allowed[] = {
         '0', '1', '2', '3', '4', '5', '6', '7', '8', '9', '-', '+', 'e', 'E', reading.separators.decimal, '\0'};
     if (text[std::strspn(text, allowed)] != '\0') return false;
@@ -187,6 +185,6 @@ extern "C" uint32_t ORVEXAPI FMTUnformatNumberStr(FMTCNTLBLOCK *block) {
     const int highest = kHighestTextExponent - (FMTIsNegative(value) ? 1 : 0);
     if (exponent < kLowestTextExponent || exponent > highest) return 0;
     block->numValue = value;
-    NumToAscii(&value, output, kValueTextWidth);
+    FMTValueText(value, output);
     return 1;
 }

@@ -94,7 +94,7 @@ void FMTGetNumberReading(const FMTCNTLBLOCK &block, FMTNumberReading &reading) {
 }
 
 void FMTStripCurrency(char *text, std::string_view symbol, bool after) {
-    IntlStrStripSpace(text);
+    FMTTrimBlanks(text);
     size_t length = std::strlen(text);
     const bool parentheses = length >= 2 && text[0] == '(' && text[length - 1] == ')';
     // A text that begins or ends with "-" is negative when it holds that
@@ -117,7 +117,7 @@ void FMTStripCurrency(char *text, std::string_view symbol, bool after) {
     if (EndsWith(text, symbol)) text[std::strlen(text) - symbol.size()] = '\0';
     // A space that stood between symbol and number would end up after the
     // minus; the text is read without it.
-    IntlStrStripSpace(text);
+    FMTTrimBlanks(text);
     length = std::strlen(text);
     std::memmove(text + 1, text, length + 1);
     text[0] = '-';
@@ -125,7 +125,7 @@ void FMTStripCurrency(char *text, std::string_view symbol, bool after) {
 
 bool FMTValidateNumberText(char *text, bool currency, const FMTNumberReading &reading, NUMBER *value) {
     if (currency) FMTStripCurrency(text, reading.symbol, reading.position == 1 || reading.position == 3);
-    IntlStrStripSpace(text);
+    FMTTrimBlanks(text);
     const bool negative = TakeSign(text);
     if (!CheckSeparators(text, reading.separators)) return false;
     if (reading.separators.decimal != '.') {

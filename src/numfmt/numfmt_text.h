@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "intl/char_walk.h"
+#include "orvexrt/intl.h"
 
 // Writes a text into a buffer of known capacity (terminator included) and
 // keeps it terminated.  A write that does not fit writes nothing and marks
@@ -26,7 +27,14 @@ public:
             overflowed_ = true;
     }
 
-    void Put(char c) { Put(&c, 1); }
+    void Put(char c) {
+        if (overflowed_ || size_ + 1 >= capacity_) {
+            overflowed_ = true;
+            return;
+        }
+        buffer_[size_++] = c;
+        buffer_[size_] = '\0';
+    }
     void Put(const char *text, size_t bytes) {
         if (overflowed_ || bytes >= capacity_ - size_) {
             overflowed_ = true;
@@ -109,6 +117,16 @@ inline std::string_view FMTFieldText(const char *field, size_t n) {
 
 // The first character of an accessor's separator text; 0 when there is none.
 inline char FMTFirstChar(const char *text) { return text ? text[0] : '\0'; }
+
+// Trims white space off both ends of text in place and returns it.  A text
+// that begins with a visible ASCII character and ends with one below 0x40,
+// which no trail byte of a double-byte blank is, has none to trim.
+inline char *FMTTrimBlanks(char *text) {
+    const size_t length = std::strlen(text);
+    const auto first = static_cast<uint8_t>(text[0]), last = static_cast<uint8_t>(length ? text[length - 1] : 0);
+    if (first > ' ' && first < 0x7F && last > ' ' && last < 0x40) return text;
+    return IntlStrStripSpace(text);
+}
 
 // The decimal separator of a request: a missing one reads as ".".
 inline char FMTDecimalOrPoint(char decimal) { return decimal ? decimal : '.'; }

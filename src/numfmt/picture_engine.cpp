@@ -94,31 +94,47 @@ int ZeroSectionFor(const FMTPictureSections &sections, const Choice &chosen, boo
 bool FMTFormatNumberPic(FMTTextSink &out, const char *picture, FMTSeparators separators, const NUMBER &value) {
     if (!picture || !*picture) return false;
     if (NumLengthOf(&value) == 0) return true;
-    bool negative = FMTIsNegative(value);
-    NUMBER a = value;
-    if (negative) NumNegate(&a);
-    if (FMTIsScientificPicture(picture)) return FMTFormatSciNumber(out, picture, separators, a, negative);
+    const int sign = FMTSignOf(value);
+    bool negative = sign < 0;
+    if (FMTIsScientificPicture(picture)) {
+        // A host's unnormalised record (an exponent beyond the written range,
+        // leading zero digits) is packed anew first, so that the exponent
+        // taken from its digits and the mantissa scaled by it agree.
+        NUMBER a;
+        NumPackRecord(&a, NumUnpackRecord(&value, NumLengthOf(&value)));
+        if (negative) NumNegate(&a);
+        return FMTFormatSciNumber(out, picture, separators, a, negative);
+    }
 
     const bool dbcs = IntlInDBCSMode();
     const FMTPictureSections sections = FMTSplitSections(picture);
-    const NUMBER zero = FMTZeroNumber();
-    Choice chosen = ChooseSection(sections, negative, NumCompare(&a, &zero) == 0);
+    Choice chosen = ChooseSection(sections, negative, sign == 0);
     if (chosen.text.empty()) return true;
     FMTSectionLayout layout = FMTAnalyzeNumberSection(chosen.text, separators, dbcs);
-    if (layout.suffix.starts_with('%') && !FMTScaleByPowerOf10(&a, a, 2)) return false;
+    // The value is rounded with its sign, which the text then drops: the
+    // section (or the "-" written before it) shows the sign.
+    NUMBER scaled;
+    const NUMBER *a = &value;
+    if (layout.suffix.starts_with('%')) {
+        if (!FMTScaleByPowerOf10(&scaled, value, 2)) return false;
+        a = &scaled;
+    }
     FMTRoundedText rounded;
-    if (!FMTRoundToText(a, layout.places, rounded)) return false;
+    if (!FMTRoundToText(*a, layout.places, rounded)) return false;
+    std::string_view magnitude = rounded.View();
+    if (magnitude.starts_with('-')) magnitude.remove_prefix(1);
 
-    if (FMTIsZeroText(rounded.View())) {
+    if (FMTIsZeroText(magnitude)) {
         const int index = ZeroSectionFor(sections, chosen, negative);
         if (index >= 0 && index != chosen.index) {
             chosen = {index, sections.section[index]};
             if (chosen.text.empty()) return true;
             // The value shows as zero: zero with the new section's places.
             layout = FMTAnalyzeNumberSection(chosen.text, separators, dbcs);
-            FMTRoundToText(zero, layout.places, rounded);
+            FMTRoundToText(FMTZeroNumber(), layout.places, rounded);
+            magnitude = rounded.View();
         }
     }
-    SectionWriter(out, separators).Write(chosen.text, layout, rounded.View(), negative && !sections.HasSemicolon());
+    SectionWriter(out, separators).Write(chosen.text, layout, magnitude, negative && !sections.HasSemicolon());
     return !out.Overflowed();
 }

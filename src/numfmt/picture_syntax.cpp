@@ -20,7 +20,7 @@ FMTPictureSections FMTSplitSections(std::string_view picture) {
 }
 
 bool FMTIsScientificPicture(const char *picture) {
-    if (!picture || picture[0] != '0') return false;
+    if (!picture || picture[0] != '0' || (picture[1] != '.' && picture[1] != ',')) return false;
     // The scan ignores case, so these two stand for the "e" forms as well.
     return IntlStrScan(picture, "0.%E_0%") == 0 || IntlStrScan(picture, "0,%E_0%") == 0;
 }

@@ -204,6 +204,66 @@ TEST_F(NumberFormat, RefusalsLeaveAnEmptyOutput) {
     EXPECT_EQ(FMTFormatNumber(nullptr, 0), 0u);
 }
 
+// The work buffers of a call: a tokenized picture's plain form (64 bytes),
+// the rounded text (cut at 325 characters), the plain value text (108
+// characters with the sign) and the text by picture (1023 characters).
+TEST_F(NumberFormat, WorkBuffersRefuseWhatDoesNotFit) {
+    const std::string field63 = "\x0F" + std::string(63, '0') + "\x10";
+    const std::string field64 = "\x0F" + std::string(64, '0') + "\x10";
+    const struct {
+        std::string picture;
+        const char *value;
+        uint32_t result;
+        size_t length;
+    } rows[] = {
+        {field63, "1", 1, 63},
+        {field64, "1", 0, 0},
+        {"0." + std::string(400, '0'), "1", 1, 325},
+        {"0", "9.99e107", 1, 108},
+        {"0", "1e108", 0, 0},
+        {"0", "-9.99e106", 1, 108},
+        {"0", "-1e107", 0, 0},
+        {"'" + std::string(1022, 'x') + "'0", "1", 1, 1023},
+        {"'" + std::string(1023, 'x') + "'0", "1", 0, 0},
+        {"0;'" + std::string(1022, 'x') + "'0", "-1", 1, 1023},
+    };
+    for (const auto &row : rows) {
+        Request request(&kEnglish);
+        request.Picture(row.picture).Value(row.value).Block().nType = FMT_TYPE_NUMBER_PICTURE;
+        const Outcome outcome = Format(request, 0);
+        EXPECT_EQ(outcome.result, row.result) << row.picture.size() << " " << row.value;
+        EXPECT_EQ(outcome.text.size(), row.length) << row.picture.size() << " " << row.value;
+    }
+    // Unformatting reads tokenized pictures through the same buffer.
+    for (const std::string &picture : {field63, field64}) {
+        Request request(&kEnglish);
+        request.Picture(picture).Input("12");
+        EXPECT_EQ(Unformat(request), picture == field63 ? "12" : "refused");
+    }
+}
+
+// A host's unnormalised records are read as the arithmetic reads them, also
+// by scientific pictures, whose exponent comes from the digits.
+TEST_F(NumberFormat, ScientificPicturesOfUnnormalisedRecords) {
+    const struct {
+        std::vector<uint8_t> record;
+        const char *expected;
+    } rows[] = {
+        // Exponents beyond the written range are clamped to it.
+        {{0x02, 0xFF, 0x01}, "1.00E+118"},
+        {{0x02, 0x81, 0x01}, "1.00E-122"},
+        // Leading zero digits are dropped.
+        {{0x03, 0xC1, 0x00, 0x05}, "5.00E-02"},
+        {{0x04, 0x3E, 0x64, 0x5F, 0x65}, "-5.00E-02"},
+    };
+    for (const auto &row : rows) {
+        Request request(&kEnglish);
+        request.Picture("0.00E+00").Block().nType = FMT_TYPE_NUMBER_PICTURE;
+        std::memcpy(&request.Block().numValue, row.record.data(), row.record.size());
+        EXPECT_EQ(Format(request, 0), (Outcome{1, row.expected})) << Hex({row.record.begin(), row.record.end()});
+    }
+}
+
 TEST_F(NumberFormat, TokenizedPicturesFollowTheSettingsOfTheCall) {
     // #,##0.00 with the currency before it, tokenized.
     const std::string tokenized = "\x03\x0F#\x01##0\x02"

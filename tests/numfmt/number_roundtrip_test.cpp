@@ -135,12 +135,15 @@ int32_t IntegerDigits(const NUMBER &value, const Generated &g) {
     return g.percent ? std::max(digits - 2, 0) : digits;
 }
 
-void CheckRoundTrips(const Settings &settings, bool doubleByte, bool checkLength, uint32_t seed) {
+// With userProfile the requests read the active profile (bUseIntl), which
+// `settings` then describe; otherwise they carry the settings themselves.
+void CheckRoundTrips(const Settings &settings, bool userProfile, bool doubleByte, bool checkLength, uint32_t seed) {
+    const Settings *carried = userProfile ? nullptr : &settings;
     PictureGenerator generator(settings, doubleByte, seed);
     int checked = 0, invalid = 0;
     for (int i = 0; i < 4000; ++i) {
         const Generated g = generator.Next();
-        Request probe(&settings);
+        Request probe(carried);
         probe.Picture(g.picture);
         if (!FMTIsNumberPicValid(&probe.Block())) {
             ++invalid;
@@ -149,13 +152,13 @@ void CheckRoundTrips(const Settings &settings, bool doubleByte, bool checkLength
         const std::string valueText = RandomValue(generator);
         const NUMBER value = Num(valueText.c_str());
 
-        Request format(&settings);
+        Request format(carried);
         format.Picture(g.picture).Block().numValue = value;
         format.Block().nType = FMT_TYPE_NUMBER_PICTURE;
-        const Outcome formatted = Format(format, 0);
+        const Outcome formatted = Format(format, userProfile ? 1 : 0);
         ASSERT_EQ(formatted.result, 1u) << g.picture << " " << valueText;
 
-        Request unformat(&settings);
+        Request unformat(carried);
         unformat.Picture(g.picture).Input(formatted.text);
         const std::string read = numpic::Unformat(unformat);
         ASSERT_EQ(read, Plain(Expected(value, g)))
@@ -175,15 +178,25 @@ TEST_F(NumberRoundTrip, RandomValuesAndPictures) {
     const Settings english{',', '.', "$", 0, 0, 2, 1};
     const Settings german{'.', ',', "EUR", 3, 0, 2, 1};
     const Settings swiss{'\'', '.', "Fr.", 2, 0, 2, 1};
-    CheckRoundTrips(english, false, true, 1);
-    CheckRoundTrips(german, false, false, 2);
-    CheckRoundTrips(swiss, false, false, 3);
+    CheckRoundTrips(english, false, false, true, 1);
+    CheckRoundTrips(german, false, false, false, 2);
+    CheckRoundTrips(swiss, false, false, false, 3);
+}
+
+TEST_F(NumberRoundTrip, RandomValuesAndPicturesWithTheUsersGermanProfile) {
+    // A fresh thread builds its currency texts from these settings.
+    OnFreshThread([] {
+        GermanUser user;
+        FMTSetProfileIntl();
+        const Settings german{'.', ',', "EUR", 3, 8, 2, 1};
+        CheckRoundTrips(german, true, false, false, 5);
+    });
 }
 
 TEST_F(NumberRoundTripOnJapaneseSystem, RandomValuesAndPicturesWithDoubleByteText) {
     UseBuiltInProfile();
     const Settings yen{',', '.', "\x81\x8F", 0, 0, 0, 1};
-    CheckRoundTrips(yen, true, true, 4);
+    CheckRoundTrips(yen, false, true, true, 4);
 }
 
 } // namespace
