@@ -97,6 +97,12 @@ bool CopyIsCurrent(const FMTTHREADDATA &data) {
            !StaleFlag().load(std::memory_order_acquire);
 }
 
+// The profile version at which the calling thread last switched to the
+// user's settings and to the built-in profile (0: not yet).  While the
+// version stays, the active profile is still the one switched to.
+thread_local uint32_t tIntlSwitchVersion = 0;
+thread_local uint32_t tDefaultSwitchVersion = 0;
+
 // The iCurrency code of Windows rebuilt from the two placement flags.
 int32_t CurrencyCode(const INTLPROFILE &p) { return (p.bCurrSpace ? 2 : 0) + (p.bCurrAfter ? 1 : 0); }
 
@@ -106,6 +112,21 @@ void FMTRefreshProfile() {
     CRRegionHold hold(ProfileLock());
     RefreshLocked();
 }
+
+void FMTEnsureProfile(bool intl) {
+    uint32_t &switched = intl ? tIntlSwitchVersion : tDefaultSwitchVersion;
+    if (switched == gProfileVersion.load(std::memory_order_acquire) &&
+        !(intl && StaleFlag().load(std::memory_order_acquire)))
+        return;
+    CRRegionHold hold(ProfileLock());
+    if (intl) RefreshLocked();
+    SwitchActive(intl ? gSystemProfile : kFMTDefaultProfile);
+    switched = gProfileVersion.load(std::memory_order_relaxed);
+}
+
+bool FMTProfileIsStale() { return StaleFlag().load(std::memory_order_acquire) != 0; }
+
+void FMTMarkProfileStale(bool stale) { StaleFlag().store(stale ? 1 : 0, std::memory_order_release); }
 
 const INTLPROFILE &FMTThreadProfile() {
     FMTTHREADDATA *data = tThreadData;

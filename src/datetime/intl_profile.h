@@ -15,6 +15,16 @@ extern const INTLPROFILE kFMTDefaultProfile;
 // stale.  Takes the profile lock.
 void FMTRefreshProfile();
 
+// The switches of FMTSetProfileIntl (intl) and FMTSetProfileDefault for
+// functions that switch on every call: the lock is taken only when the
+// profile changed since the calling thread's last switch of the same kind,
+// or is stale.
+void FMTEnsureProfile(bool intl);
+
+// The stale flag, read and written atomically.
+bool FMTProfileIsStale();
+void FMTMarkProfileStale(bool stale);
+
 // Indexed reads of the active profile (refreshing first when stale).
 // Strings: 0 short date, 1 long date, 2 time separator, 3 AM, 4 PM,
 // 5 currency; 6 thousands and 7 decimal separator as one-character texts in

@@ -151,10 +151,7 @@ extern "C" uint32_t ORVEXAPI FMTFormatNumber(FMTCNTLBLOCK *block, uint32_t useUs
     if (!block) return 0;
     if (block->lpszOutput) block->lpszOutput[0] = '\0';
     if (!(block->dwFlags & FMT_FLAG_PREPARED)) return 0;
-    if (useUserSettings)
-        FMTSetProfileIntl();
-    else
-        FMTSetProfileDefault();
+    FMTEnsureProfile(useUserSettings != 0);
     if (!block->lpszOutput) return 0;
     int32_t kind = block->nType;
     const char *picture = block->lpszPicture ? block->lpszPicture : "";

@@ -2,9 +2,6 @@
 #include "numfmt/picture_settings.h"
 
 #include "datetime/intl_profile.h"
-#include "datetime/intl_state.h"
-#include "frame/critical_region.h"
-#include "frame/static_objects.h"
 #include "numfmt/numfmt_text.h"
 
 FMTSeparators FMTGetSeparators(bool useIntl, char thousand, char decimal) {
@@ -32,12 +29,3 @@ bool FMTGetPictureSettings(const FMTCNTLBLOCK &block, FMTPictureSettings &settin
     return FMTBuildCurrAffixes(block.nCurrPos, block.nNegCurr, block.lpszCurrency, &settings.affixes);
 }
 
-bool FMTIsProfileStale() {
-    CRRegionHold hold(&gFMTProfileLock);
-    return gIntlState.bProfileStale != 0;
-}
-
-void FMTSetProfileStale(bool stale) {
-    CRRegionHold hold(&gFMTProfileLock);
-    gIntlState.bProfileStale = stale ? 1 : 0;
-}

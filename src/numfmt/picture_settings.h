@@ -27,7 +27,3 @@ struct FMTPictureSettings {
 // nCurrPos and nNegCurr.  False when the block's symbol is too long for the
 // texts.
 bool FMTGetPictureSettings(const FMTCNTLBLOCK &block, FMTPictureSettings &settings);
-
-// The profile's stale flag, read and written under the profile lock.
-bool FMTIsProfileStale();
-void FMTSetProfileStale(bool stale);

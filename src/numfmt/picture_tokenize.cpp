@@ -2,6 +2,7 @@
 // into settings-independent bytes.
 #include <cstring>
 
+#include "datetime/intl_profile.h"
 #include "numfmt/picture_syntax.h"
 #include "numfmt/picture_tokens.h"
 #include "orvexrt/numfmt.h"
@@ -151,15 +152,15 @@ private:
 // settings; when the profile was stale on entry, modes 0 and 1 leave it
 // marked fresh.
 bool TokenizerSettings(const FMTCNTLBLOCK &block, int32_t mode, FMTPictureSettings &settings) {
-    const bool wasStale = FMTIsProfileStale();
+    const bool wasStale = FMTProfileIsStale();
     if (mode == 1) {
-        FMTSetProfileStale(true);
+        FMTMarkProfileStale(true);
     } else if (mode == 0) {
         FMTSetProfileDefault();
-        FMTSetProfileStale(false);
+        FMTMarkProfileStale(false);
     }
     const bool fetched = FMTGetPictureSettings(block, settings);
-    if ((mode == 0 || mode == 1) && wasStale) FMTSetProfileStale(false);
+    if ((mode == 0 || mode == 1) && wasStale) FMTMarkProfileStale(false);
     return fetched;
 }
 

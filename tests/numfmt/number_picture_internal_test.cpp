@@ -77,18 +77,18 @@ TEST_F(NumberPictureInternals, TokenizingModesAndTheStaleFlag) {
     // Mode 0: the built-in profile, the pending re-read given up.
     FMTWinIniChanged();
     ASSERT_EQ(FMTTokenizeNumberPic(&request.Block(), 0), 1u);
-    EXPECT_FALSE(FMTIsProfileStale());
+    EXPECT_FALSE(FMTProfileIsStale());
     EXPECT_STREQ(FMTGetIntlString(0), "M/d/yy");
     // Mode 1 without the profile's settings: the re-read stays pending.
     ASSERT_EQ(FMTTokenizeNumberPic(&request.Block(), 1), 1u);
-    EXPECT_TRUE(FMTIsProfileStale());
+    EXPECT_TRUE(FMTProfileIsStale());
     // ... unless it was pending already.
     ASSERT_EQ(FMTTokenizeNumberPic(&request.Block(), 1), 1u);
-    EXPECT_FALSE(FMTIsProfileStale());
+    EXPECT_FALSE(FMTProfileIsStale());
     // Other modes leave the flag alone.
     FMTWinIniChanged();
     ASSERT_EQ(FMTTokenizeNumberPic(&request.Block(), 7), 1u);
-    EXPECT_TRUE(FMTIsProfileStale());
+    EXPECT_TRUE(FMTProfileIsStale());
 }
 
 // The rounded text as NumRound and NumToAscii give it, padded to the places.
