@@ -110,7 +110,7 @@ bool FMTFormatNumberPic(FMTTextSink &out, const char *picture, FMTSeparators sep
     const FMTPictureSections sections = FMTSplitSections(picture);
     Choice chosen = ChooseSection(sections, negative, sign == 0);
     if (chosen.text.empty()) return true;
-    FMTSectionLayout layout = FMTAnalyzeNumberSection(chosen.text, separators, dbcs);
+    FMTSectionLayout layout = FMTNumberSectionLayout(chosen.text, separators, dbcs);
     // The value is rounded with its sign, which the text then drops: the
     // section (or the "-" written before it) shows the sign.
     NUMBER scaled;
@@ -130,7 +130,7 @@ bool FMTFormatNumberPic(FMTTextSink &out, const char *picture, FMTSeparators sep
             chosen = {index, sections.section[index]};
             if (chosen.text.empty()) return true;
             // The value shows as zero: zero with the new section's places.
-            layout = FMTAnalyzeNumberSection(chosen.text, separators, dbcs);
+            layout = FMTNumberSectionLayout(chosen.text, separators, dbcs);
             FMTRoundToText(FMTZeroNumber(), layout.places, rounded);
             magnitude = rounded.View();
         }
