@@ -69,81 +69,7 @@ bool AddOrSubtractWords(NUMBER *result, const NUMBER *a, const NUMBER *b, bool s
     return true;
 }
 
-#if defined(__SIZEOF_INT128__)
-using numwords::u128;
-
-// 100^k for k from 0 to 19, the largest below 2^128 with room for a carry.
-struct PowersOf100 {
-    u128 value[20];
-    constexpr PowersOf100() : value() {
-        value[0] = 1;
-        for (int k = 1; k < 20; ++k) value[k] = value[k - 1] * 100;
-    }
-};
-inline constexpr PowersOf100 kPowersOf100{};
-
-// A value as an integer of 8 or 16 digits and the biased exponent of its
-// last digit's place.
-struct ShortValue {
-    u128 integer;
-    int unit;
-};
-
-ShortValue AsInteger(const numwords::NumWords &v) {
-    const bool oneWord = v.w[1] == 0;
-    const uint64_t first = numwords::WordValue(v.w[0]);
-    return oneWord ? ShortValue{first, v.biased - 8}
-                   : ShortValue{static_cast<u128>(first) * numwords::kTen16 + numwords::WordValue(v.w[1]), v.biased - 16};
-}
-
-// The three 10^16 limbs of s (below 10^48), as digit words.
-void IntegerWords(u128 s, uint64_t *words) {
-    const uint64_t high = static_cast<uint64_t>(s >> 64);
-    uint64_t low, middle;
-    const uint64_t upper = high / numwords::kTen16;
-    const uint64_t below =
-        numwords::DivideWide((static_cast<u128>(high - upper * numwords::kTen16) << 64) | static_cast<uint64_t>(s),
-                             numwords::kTen16, low);
-    const uint64_t top = numwords::DivideWide((static_cast<u128>(upper) << 64) | below, numwords::kTen16, middle);
-    words[0] = numwords::ValueWord(top);
-    words[1] = numwords::ValueWord(middle);
-    words[2] = numwords::ValueWord(low);
-}
-
-// The sum of two operands of at most 16 digits whose places together span
-// at most 19 digits, exactly, in 128-bit integers: no digit is dropped and
-// the packer rounds as the general way does.  False otherwise.
-bool AddOrSubtractShort(NUMBER *result, const NUMBER *a, const NUMBER *b, bool subtract) {
-    numwords::NumWords x, y;
-    if (!numwords::ReadWords(a, NumArithLengthOf(a), x) || !numwords::ReadWords(b, NumArithLengthOf(b), y))
-        return false;
-    if (x.w[2] != 0 || y.w[2] != 0 || x.IsZero() || y.IsZero()) return false;
-    const ShortValue p = AsInteger(x), q = AsInteger(y);
-    const int top = std::max(x.biased, y.biased), unit = std::min(p.unit, q.unit);
-    if (top - unit > 19) return false;
-    const u128 u = p.integer * kPowersOf100.value[p.unit - unit];
-    const u128 v = q.integer * kPowersOf100.value[q.unit - unit];
-    const bool yNegative = y.negative != subtract;
-    u128 magnitude;
-    bool negative;
-    if (x.negative == yNegative) {
-        magnitude = u + v;
-        negative = x.negative;
-    } else {
-        magnitude = u >= v ? u - v : v - u;
-        negative = u >= v ? x.negative : yNegative;
-    }
-    uint64_t words[3];
-    IntegerWords(magnitude, words);
-    numwords::PackWords<3>(result, words, negative, unit + 24);
-    return true;
-}
-#else
-bool AddOrSubtractShort(NUMBER *, const NUMBER *, const NUMBER *, bool) { return false; }
-#endif
-
 int AddOrSubtract(NUMBER *result, const NUMBER *a, const NUMBER *b, bool subtract) {
-    if (AddOrSubtractShort(result, a, b, subtract)) return result->bLength;
     if (AddOrSubtractWords(result, a, b, subtract)) return result->bLength;
     NumUnpacked larger = NumUnpackRecord(a, NumArithLengthOf(a));
     NumUnpacked smaller = NumUnpackRecord(b, NumArithLengthOf(b));
@@ -180,6 +106,8 @@ int AddOrSubtract(NUMBER *result, const NUMBER *a, const NUMBER *b, bool subtrac
 }
 
 #if defined(__SIZEOF_INT128__)
+using numwords::u128;
+
 // The 10^16 limbs that digit words stand for.
 void Limbs(const uint64_t *words, int n, uint64_t *limbs) {
     for (int j = 0; j < n; ++j) limbs[j] = numwords::WordValue(words[j]);
