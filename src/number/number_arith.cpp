@@ -124,6 +124,15 @@ bool MultiplyWords(NUMBER *result, const NUMBER *a, const NUMBER *b) {
         NumSetZero(result);
         return true;
     }
+    if ((x.w[1] | x.w[2] | y.w[1] | y.w[2]) == 0) {
+        // Eight digits each: one 128-bit product, 0.[high][low].
+        uint64_t low;
+        const uint64_t high = numwords::DivideWide(
+            static_cast<u128>(numwords::WordValue(x.w[0])) * numwords::WordValue(y.w[0]), numwords::kTen16, low);
+        const uint64_t words[2] = {numwords::ValueWord(high), numwords::ValueWord(low)};
+        numwords::PackWords<2>(result, words, x.negative != y.negative, x.biased + y.biased - kNumExponentBias);
+        return true;
+    }
     uint64_t p[3], q[3];
     Limbs(x.w, 3, p);
     Limbs(y.w, 3, q);

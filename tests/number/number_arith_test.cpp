@@ -60,6 +60,14 @@ TEST(NumberArithmetic, BinaryOperations) {
         {NumSubtract, "1", "0.000001", "04 C0 63 63 63"},
         // Twenty-three digits of 99 plus one unit of the last place carry through.
         {NumAddition, "99999999999999999999999999999999999999999999.99", "0.01", "02 D7 01"},
+        // Short operands whose places span the whole integer range: a carry
+        // through every digit, a cancellation down to the last place, a sign
+        // change.
+        {NumAddition, "999999999999999999999999", "1", "02 CD 01"},
+        {NumSubtract, "-999999999999999999999999", "1", "03 32 63 65"},
+        {NumSubtract, "1234567890123456.78", "1234567890123456.77", "02 C0 01"},
+        {NumSubtract, "0.5", "123456789.5", "07 3A 63 4D 37 21 0B 65"},
+        {NumMultiply, "9999999999999999", "9999999999999999", "11 D0 63 63 63 63 63 63 63 62 00 00 00 00 00 00 00 01"},
         {NumMultiply, "1.5", "-2", "03 3E 61 65"},
         {NumMultiply, "0", "-2", "01 C0"},
         {NumMultiply, "#00", "3", "01 C0"},
