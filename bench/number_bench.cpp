@@ -18,6 +18,7 @@
 #include <cstring>
 #include <functional>
 #include <random>
+#include <type_traits>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,18 @@ template <typename Step> void Cycle(benchmark::State &state, Step step) {
         step(i);
         i = (i + 1) % kOperands;
     }
+}
+
+// A peer's binary operation on each value and its partner; `values` gives the
+// peer's own copies of the operands.
+template <auto values, typename Op> void PeerBinary(benchmark::State &state) {
+    const auto &v = values();
+    typename std::decay_t<decltype(v)>::value_type r;
+    Cycle(state, [&](size_t i) {
+        r = Op{}(v[i], v[Partner(i)]);
+        benchmark::DoNotOptimize(&r);
+        benchmark::ClobberMemory();
+    });
 }
 
 // ---- NUMBER ----
@@ -220,18 +233,9 @@ void PrintDecimal(benchmark::State &state) {
 }
 BENCHMARK(PrintDecimal)->Name("print/_Decimal128");
 
-template <typename Op> void DecimalBinary(benchmark::State &state) {
-    const std::vector<Decimal128> &d = Decimals();
-    Decimal128 r;
-    Cycle(state, [&](size_t i) {
-        r = Op{}(d[i], d[Partner(i)]);
-        benchmark::DoNotOptimize(&r);
-        benchmark::ClobberMemory();
-    });
-}
-BENCHMARK(DecimalBinary<std::plus<Decimal128>>)->Name("add/_Decimal128");
-BENCHMARK(DecimalBinary<std::multiplies<Decimal128>>)->Name("multiply/_Decimal128");
-BENCHMARK(DecimalBinary<std::divides<Decimal128>>)->Name("divide/_Decimal128");
+BENCHMARK(PeerBinary<Decimals, std::plus<Decimal128>>)->Name("add/_Decimal128");
+BENCHMARK(PeerBinary<Decimals, std::multiplies<Decimal128>>)->Name("multiply/_Decimal128");
+BENCHMARK(PeerBinary<Decimals, std::divides<Decimal128>>)->Name("divide/_Decimal128");
 
 void RoundDecimal(benchmark::State &state) {
     const std::vector<Decimal128> &d = Decimals();
@@ -272,17 +276,9 @@ void PrintBoost(benchmark::State &state) {
 }
 BENCHMARK(PrintBoost)->Name("print/cpp_dec_float_50");
 
-template <typename Op> void BoostBinary(benchmark::State &state) {
-    const std::vector<cpp_dec_float_50> &b = BoostValues();
-    cpp_dec_float_50 r;
-    Cycle(state, [&](size_t i) {
-        r = Op{}(b[i], b[Partner(i)]);
-        benchmark::DoNotOptimize(&r);
-    });
-}
-BENCHMARK(BoostBinary<std::plus<cpp_dec_float_50>>)->Name("add/cpp_dec_float_50");
-BENCHMARK(BoostBinary<std::multiplies<cpp_dec_float_50>>)->Name("multiply/cpp_dec_float_50");
-BENCHMARK(BoostBinary<std::divides<cpp_dec_float_50>>)->Name("divide/cpp_dec_float_50");
+BENCHMARK(PeerBinary<BoostValues, std::plus<cpp_dec_float_50>>)->Name("add/cpp_dec_float_50");
+BENCHMARK(PeerBinary<BoostValues, std::multiplies<cpp_dec_float_50>>)->Name("multiply/cpp_dec_float_50");
+BENCHMARK(PeerBinary<BoostValues, std::divides<cpp_dec_float_50>>)->Name("divide/cpp_dec_float_50");
 
 void RoundBoost(benchmark::State &state) {
     const std::vector<cpp_dec_float_50> &b = BoostValues();
