@@ -58,14 +58,16 @@ bool AddOrSubtractWords(NUMBER *result, const NUMBER *a, const NUMBER *b, bool s
     uint64_t aligned[3] = {smaller.w[0], smaller.w[1], smaller.w[2]};
     numwords::ShiftDigitsRight<3>(aligned, smaller.IsZero() ? 24 : larger.biased - smaller.biased);
     const bool difference = kSubtractMagnitudes[index];
-    // sum[0] holds the carry digit in its last byte.
-    uint64_t sum[4];
+    // The carry digit, then the 24 digits of the area.
+    uint64_t area[3];
     unsigned carry = difference;
     for (int j = 2; j >= 0; --j)
-        sum[1 + j] = numwords::AddDigits(
+        area[j] = numwords::AddDigits(
             larger.w[j], numwords::Choose(difference, numwords::EveryByte(99) - aligned[j], aligned[j]), carry);
-    sum[0] = carry & ~numwords::MaskIf(difference);
-    numwords::PackWords<4>(result, sum, kResultNegative[index], larger.biased + 8);
+    const uint64_t carryDigit = carry & ~numwords::MaskIf(difference);
+    const uint64_t sum[4] = {(carryDigit << 56) | (area[0] >> 8), (area[0] << 56) | (area[1] >> 8),
+                             (area[1] << 56) | (area[2] >> 8), area[2] << 56};
+    numwords::PackAnyDigits(result, sum, kResultNegative[index], larger.biased + 1);
     return true;
 }
 
@@ -129,8 +131,8 @@ bool MultiplyWords(NUMBER *result, const NUMBER *a, const NUMBER *b) {
         uint64_t low;
         const uint64_t high = numwords::DivideWide(
             static_cast<u128>(numwords::WordValue(x.w[0])) * numwords::WordValue(y.w[0]), numwords::kTen16, low);
-        const uint64_t words[2] = {numwords::ValueWord(high), numwords::ValueWord(low)};
-        numwords::PackWords<2>(result, words, x.negative != y.negative, x.biased + y.biased - kNumExponentBias);
+        const uint64_t words[4] = {numwords::ValueWord(high), numwords::ValueWord(low), 0, 0};
+        numwords::PackLeadingDigits(result, words, x.negative != y.negative, x.biased + y.biased - kNumExponentBias);
         return true;
     }
     uint64_t p[3], q[3];
@@ -154,7 +156,7 @@ bool MultiplyWords(NUMBER *result, const NUMBER *a, const NUMBER *b) {
         product[k + 1] = numwords::ValueWord(rest);
     }
     product[0] = numwords::ValueWord(carry);
-    numwords::PackWords<6>(result, product, x.negative != y.negative, x.biased + y.biased - kNumExponentBias);
+    numwords::PackLeadingDigits(result, product, x.negative != y.negative, x.biased + y.biased - kNumExponentBias);
     return true;
 }
 

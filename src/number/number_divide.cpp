@@ -62,61 +62,90 @@ bool DivideShort(const NumWords &x, const NumWords &y, uint64_t *quotient) {
 }
 #endif
 
-// Any divisor: schoolbook long division on 10^8 limbs.  The dividend's six
-// limbs followed by the divisor's limb count of zero limbs, divided by the
+// Any divisor: long division on 10^8 limbs.  The dividend's six limbs
+// followed by the divisor's limb count of zero limbs, divided by the
 // divisor's limbs, give seven quotient limbs: the 24 quotient digits and one
-// more, which is dropped.  Each quotient limb is estimated in double from the
-// leading limbs, at most one too large, and corrected by adding the divisor
-// back.  Writes four words: 0.(digits) with the quotient's first digit at
-// place 7.
-void DivideLong(const NumWords &x, const NumWords &y, uint64_t *out) {
-    // A leading zero limb, the dividend, then zero limbs (one window past
-    // the last step stays inside).
-    uint64_t u[16] = {};
-    uint64_t v[6];
-    for (int j = 0; j < 3; ++j) {
-        const uint64_t a = numwords::WordValue(x.w[j]), d = numwords::WordValue(y.w[j]);
-        u[1 + 2 * j] = a / kLimb;
-        u[2 + 2 * j] = a % kLimb;
-        v[2 * j] = d / kLimb;
-        v[2 * j + 1] = d % kLimb;
+// more, which is dropped.
+//
+// Each quotient limb is estimated in double from the window's leading limbs
+// and the divisor's reciprocal and may be one off; its product with the
+// divisor is taken from signed limbs without carrying, and the next limb
+// takes up the error (it may come out negative or reach 10^8).  The steps
+// therefore depend on each other only through one estimate, not through a
+// borrow chain.  At the end the remainder is made exact: it is brought into
+// 0 .. divisor - 1 by moving the last limb, and the limbs are carried into
+// 0 .. 10^8 - 1, which makes them the truncated quotient's.
+// Writes four words: 0.(digits) with the quotient's first digit at place 7.
+
+// Carries signed limbs[0..n) into 0 .. 10^8 - 1 from the last one; returns
+// the carry out of the first.
+int64_t CarryLimbs(int64_t *limbs, int n) {
+    int64_t carry = 0;
+    for (int i = n - 1; i >= 0; --i) {
+        const int64_t t = limbs[i] + carry;
+        // Floor division: the limbs here lie far inside +-2^62.
+        carry = (t >= 0 ? t : t - static_cast<int64_t>(kLimb) + 1) / static_cast<int64_t>(kLimb);
+        limbs[i] = t - carry * static_cast<int64_t>(kLimb);
     }
-    int m = 6;
-    while (v[m - 1] == 0) --m; // the first limb is at least 10^6
-    const double reciprocal = 1.0 / (static_cast<double>(v[0]) + (m > 1 ? static_cast<double>(v[1]) / 1e8 : 0.0) +
-                                     (m > 2 ? static_cast<double>(v[2]) / 1e16 : 0.0));
-    uint64_t q[8] = {};
+    return carry;
+}
+
+// Sign of r (its limbs carried, with `high` the carry above them) minus v,
+// both of n limbs.
+int CompareLimbs(int64_t high, const int64_t *r, const int64_t *v, int n) {
+    if (high != 0) return high < 0 ? -1 : 1;
+    for (int i = 0; i < n; ++i)
+        if (r[i] != v[i]) return r[i] < v[i] ? -1 : 1;
+    return 0;
+}
+
+void DivideLong(const NumWords &x, const NumWords &y, uint64_t *out) {
+    constexpr int64_t kBase = static_cast<int64_t>(kLimb);
+    // A leading zero limb, the dividend, then zero limbs.  The divisor is
+    // always taken as six limbs, its zero limbs included: that scales
+    // dividend and divisor alike, and keeps every loop the same length
+    // whatever the digit counts.
+    int64_t r[14] = {};
+    int64_t v[6];
+    for (int j = 0; j < 3; ++j) {
+        const uint64_t a = numwords::WordHalves(x.w[j]), d = numwords::WordHalves(y.w[j]);
+        r[1 + 2 * j] = static_cast<int64_t>(a >> 32);
+        r[2 + 2 * j] = static_cast<int64_t>(a & 0xFFFFFFFFULL);
+        v[2 * j] = static_cast<int64_t>(d >> 32);
+        v[2 * j + 1] = static_cast<int64_t>(d & 0xFFFFFFFFULL);
+    }
+    // The first limb is at least 10^6: the reciprocal of the leading three
+    // limbs is good to far more places than an estimate needs.
+    const double reciprocal = 1.0 / (static_cast<double>(v[0]) + static_cast<double>(v[1]) / 1e8 +
+                                     static_cast<double>(v[2]) / 1e16);
+    int64_t q[8] = {};
     for (int j = 0; j < 7; ++j) {
-        uint64_t *r = u + j; // the remainder window r[0..m], below 10^8 x divisor
-        auto limb = [&](int i) { return i <= m ? static_cast<double>(r[i]) : 0.0; };
-        const double top = static_cast<double>(r[0]) * 1e8 + limb(1) + limb(2) / 1e8 + limb(3) / 1e16;
-        // The estimate is within 10^-6 of the true ratio: never below the
-        // quotient limb, at most one above it.
-        uint64_t estimate = static_cast<uint64_t>(top * reciprocal + 1e-6);
-        // r -= estimate x divisor; each place biased by 10^16 so as to stay
-        // non-negative, the borrow taken from the place before.
-        uint64_t borrow = 0;
-        for (int i = m; i >= 1; --i) {
-            const uint64_t place = r[i] + kLimb * kLimb - estimate * v[i - 1] - borrow;
-            const uint64_t high = place / kLimb;
-            r[i] = place - high * kLimb;
-            borrow = kLimb - high;
-        }
-        int64_t first = static_cast<int64_t>(r[0]) - static_cast<int64_t>(borrow);
-        while (first < 0) {
-            uint64_t carry = 0;
-            for (int i = m; i >= 1; --i) {
-                const uint64_t sum = r[i] + v[i - 1] + carry;
-                carry = sum >= kLimb ? 1 : 0;
-                r[i] = sum - carry * kLimb;
-            }
-            first += static_cast<int64_t>(carry);
-            --estimate;
-        }
-        r[0] = static_cast<uint64_t>(first);
+        int64_t *w = r + j; // the window w[0..6]; w[0] folds into w[1]
+        const int64_t lead = w[0] * kBase + w[1];
+        // The limbs after w[2] move the estimate by far less than one.
+        const double top = static_cast<double>(lead) + static_cast<double>(w[2]) * 1e-8;
+        const int64_t estimate = static_cast<int64_t>(top * reciprocal);
+        w[1] = lead;
+#pragma GCC unroll 6
+        for (int i = 0; i < 6; ++i) w[1 + i] -= estimate * v[i];
         q[1 + j] = estimate;
     }
-    for (int k = 0; k < 4; ++k) out[k] = numwords::ValueWord(q[2 * k] * kLimb + q[2 * k + 1]);
+    // The remainder is r[7 .. 13): bring it into 0 .. divisor - 1.
+    int64_t *rest = r + 7;
+    int64_t high = CarryLimbs(rest, 6);
+    while (high < 0) {
+        for (int i = 0; i < 6; ++i) rest[i] += v[i];
+        high += CarryLimbs(rest, 6);
+        --q[7];
+    }
+    while (CompareLimbs(high, rest, v, 6) >= 0) {
+        for (int i = 0; i < 6; ++i) rest[i] -= v[i];
+        high += CarryLimbs(rest, 6);
+        ++q[7];
+    }
+    CarryLimbs(q + 1, 7);
+    for (int k = 0; k < 4; ++k)
+        out[k] = numwords::HalvesWord(static_cast<uint32_t>(q[2 * k]), static_cast<uint32_t>(q[2 * k + 1]));
     out[3] &= ~uint64_t{0xFF}; // the extra digit
 }
 
@@ -136,10 +165,13 @@ extern "C" int32_t ORVEXAPI NumDivide(NUMBER *result, const NUMBER *a, const NUM
     }
     const int biased = x.biased - y.biased + kNumExponentBias + 1;
 #if defined(__SIZEOF_INT128__)
-    uint64_t quotient[3];
-    if (DivideShort(x, y, quotient)) return numwords::PackWords<3>(result, quotient, negative, biased);
+    // The 24 quotient digits and a zero word: no 25th digit was developed.
+    uint64_t quotient[4] = {};
+    if (DivideShort(x, y, quotient)) return numwords::PackLeadingDigits(result, quotient, negative, biased);
 #endif
     uint64_t words[4];
     DivideLong(x, y, words);
-    return numwords::PackWords<4>(result, words, negative, biased + 7);
+    const uint64_t digits[4] = {(words[0] << 56) | (words[1] >> 8), (words[1] << 56) | (words[2] >> 8),
+                                (words[2] << 56) | (words[3] >> 8), words[3] << 56};
+    return numwords::PackLeadingDigits(result, digits, negative, biased);
 }

@@ -55,10 +55,16 @@ struct DigitMasks {
 };
 inline constexpr DigitMasks kDigitMasks{};
 
+// The two numbers below 10^8 that a word's first and last four digits stand
+// for, in the upper and lower halves of the result.
+inline uint64_t WordHalves(uint64_t w) {
+    w = ((w >> 8) & 0x00FF00FF00FF00FFULL) * 100 + (w & 0x00FF00FF00FF00FFULL);
+    return ((w >> 16) & 0x0000FFFF0000FFFFULL) * 10000 + (w & 0x0000FFFF0000FFFFULL);
+}
+
 // The integer (below 10^16) that a word's eight digits stand for.
 inline uint64_t WordValue(uint64_t w) {
-    w = ((w >> 8) & 0x00FF00FF00FF00FFULL) * 100 + (w & 0x00FF00FF00FF00FFULL);
-    w = ((w >> 16) & 0x0000FFFF0000FFFFULL) * 10000 + (w & 0x0000FFFF0000FFFFULL);
+    w = WordHalves(w);
     return (w >> 32) * kTen8 + (w & 0xFFFFFFFFULL);
 }
 
@@ -72,12 +78,17 @@ inline uint64_t PairDigits(uint64_t x) {
     return ((bytes >> 16) & 0xFFFF0000ULL) | (bytes & 0xFFFFULL);
 }
 
-// The digit word of a number below 10^16.
-inline uint64_t ValueWord(uint64_t v) {
-    const uint32_t high = static_cast<uint32_t>(v / kTen8), low = static_cast<uint32_t>(v % kTen8);
+// The digit word of two numbers below 10^8: the first four digits, then the
+// last four.
+inline uint64_t HalvesWord(uint32_t high, uint32_t low) {
     const uint64_t h = (static_cast<uint64_t>(high / 10000) << 32) | (high % 10000);
     const uint64_t l = (static_cast<uint64_t>(low / 10000) << 32) | (low % 10000);
     return (PairDigits(h) << 32) | PairDigits(l);
+}
+
+// The digit word of a number below 10^16.
+inline uint64_t ValueWord(uint64_t v) {
+    return HalvesWord(static_cast<uint32_t>(v / kTen8), static_cast<uint32_t>(v % kTen8));
 }
 
 // a + b + carry digit by digit in base 100; carry is the carry in and out.
@@ -159,80 +170,97 @@ inline bool ReadWords(const NUMBER *n, int length, NumWords &v) {
     return (flags & EveryByte(0x80)) == 0 && (v.IsZero() || (v.w[0] >> 56) != 0);
 }
 
-// Packs 0.(digits of w[0..N)) x 100^(biased - 64) as NumPack does: leading
-// zero digits skipped, rounded half up to 23 digits (22 when negative),
-// exponent clamped, trailing zeros dropped.  Stores the length byte and
-// returns it.  Writes the whole record.  Branch-free but for zero and a
-// carry past the first digit: the digit counts and signs of a stream of
+// Adds a carry (0 or 1) into the last digit of a word, base 100; carry is
+// the carry in and out.
+inline uint64_t CarryIntoDigits(uint64_t w, unsigned &carry) {
+    const uint64_t biased = w + EveryByte(156);
+    const uint64_t sum = biased + carry;
+    const unsigned carryOut = sum < biased;
+    const uint64_t carried = (((biased ^ sum) & 0x0101010101010100ULL) >> 8) | (uint64_t{carryOut} << 56);
+    carry = carryOut;
+    return sum - (~carried & EveryByte(1)) * 156;
+}
+
+// Digits of a word from the last one that is not zero to its end: 8 - (its
+// trailing zero digits); a zero word has none.
+inline int DigitsThrough(uint64_t w) { return 8 - std::countr_zero(w | (uint64_t{1} << 63)) / 8 - (w == 0); }
+
+// Packs 0.x0 x1 x2 x 100^(biased - 64), 24 digits whose first is not zero,
+// as NumPack does: rounded half up on the first digit that does not fit (23
+// digits kept, 22 when negative), exponent clamped, trailing zeros dropped.
+// Writes the whole record and returns its length byte.  Branch-free but for
+// a carry past the first digit: the digit counts and signs of a stream of
 // values are not predictable.
-template <int N> int PackWords(NUMBER *out, const uint64_t *w, bool negative, int biased) {
-    // Leading zero bits of the whole sequence, without branches.
-    uint64_t padded[N + 3] = {};
-    int zeroBits = 0;
-    uint64_t allZero = ~uint64_t{0};
-#pragma GCC unroll 6
-    for (int j = 0; j < N; ++j) {
-        padded[j] = w[j];
-        zeroBits += static_cast<int>(allZero & static_cast<uint64_t>(std::countl_zero(w[j])));
-        allZero &= MaskIf(w[j] == 0);
+inline int PackDigits(NUMBER *out, uint64_t x0, uint64_t x1, uint64_t x2, bool negative, int biased) {
+    // The first dropped digit is the 24th (the 23rd when negative).
+    const int droppedShift = 8 * static_cast<int>(negative);
+    const bool roundUp = (static_cast<unsigned>(x2 >> droppedShift) & 0xFF) >= 50;
+    x2 &= ~uint64_t{0xFF} << droppedShift;
+    unsigned carry = 0;
+    x2 = AddDigits(x2, uint64_t{roundUp} << (droppedShift + 8), carry);
+    x1 = CarryIntoDigits(x1, carry);
+    x0 = CarryIntoDigits(x0, carry);
+    if (carry) {
+        // A run of 99s carried past the first digit: the value is 1, one
+        // place higher.
+        x0 = uint64_t{1} << 56;
+        x1 = x2 = 0;
+        ++biased;
     }
-    if (zeroBits == 64 * N) {
-        NumSetZero(out);
-        return out->bLength;
-    }
-    const int first = zeroBits / 64;
-    // The 24 digits from the first non-zero one.
-    const int lead = zeroBits % 64 / 8, bits = 8 * lead;
-    biased -= 8 * first + lead;
-    uint64_t x[3];
-#pragma GCC unroll 3
-    for (int j = 0; j < 3; ++j) x[j] = (padded[first + j] << bits) | ((padded[first + j + 1] >> 1) >> (63 - bits));
-
-    // Round half up on the first digit that does not fit.
-    const int keep = kNumMaxPositiveDigits - static_cast<int>(negative);
-    const unsigned dropped = static_cast<unsigned>(x[2] >> (8 * (23 - keep))) & 0xFF;
-    x[2] &= kDigitMasks.word[keep][2];
-    if (dropped >= 50) {
-        unsigned carry = 0;
-        x[2] = AddDigits(x[2], uint64_t{1} << (8 * (24 - keep)), carry);
-        x[1] = AddDigits(x[1], 0, carry);
-        x[0] = AddDigits(x[0], 0, carry);
-        if (carry) {
-            // A run of 99s carried past the first digit: the value is 1,
-            // one place higher.
-            x[0] = uint64_t{1} << 56;
-            x[1] = x[2] = 0;
-            ++biased;
-        }
-    }
-
-    // Trailing zero bits of the three words (countr_zero of 0 is 64).
-    const int trailingBits =
-        std::countr_zero(x[2]) +
-        static_cast<int>(MaskIf(x[2] == 0) & static_cast<uint64_t>(
-                                                 std::countr_zero(x[1]) +
-                                                 static_cast<int>(MaskIf(x[1] == 0) & std::countr_zero(x[0]))));
-    const int count = 24 - trailingBits / 8;
+    const int d1 = DigitsThrough(x1), d2 = DigitsThrough(x2);
+    const int count = d2 ? 16 + d2 : (d1 ? 8 + d1 : DigitsThrough(x0));
     biased = biased < kNumMinBiased ? kNumMinBiased : (biased > kNumMaxBiased ? kNumMaxBiased : biased);
-    const uint8_t exponent = static_cast<uint8_t>(0x80 + biased);
-    const uint64_t terminator = uint64_t{kNumTerminator} << (8 * (7 - count % 8));
     const uint64_t *masks = kDigitMasks.word[count];
+    const uint64_t x[3] = {x0, x1, x2};
     uint64_t y[3];
+    if (negative) {
+        // 100 - d in every digit, then the terminator after the last.
+        const uint64_t terminator = uint64_t{kNumTerminator} << (8 * (7 - count % 8));
 #pragma GCC unroll 3
-    for (int j = 0; j < 3; ++j) {
-        const uint64_t mask = masks[j];
-        const uint64_t complement = ((EveryByte(100) & mask) - (x[j] & mask)) | (terminator & MaskIf(count / 8 == j));
-        y[j] = Choose(negative, complement, x[j]);
+        for (int j = 0; j < 3; ++j)
+            y[j] = ((EveryByte(100) & masks[j]) - x[j]) | (count / 8 == j ? terminator : 0);
+    } else {
+#pragma GCC unroll 3
+        for (int j = 0; j < 3; ++j) y[j] = x[j];
     }
     // Straight into the record, whose 23 digit bytes take the last word but
-    // for its last byte, which is always 0: that word is written one byte
-    // early, over the previous word's last byte.
+    // for its last byte, which is always 0 here: that word is written one
+    // byte early, over the previous word's last byte.
     StoreWord(out->bDigits, y[0]);
     StoreWord(out->bDigits + 8, y[1]);
     StoreWord(out->bDigits + 15, (y[1] << 56) | (y[2] >> 8));
-    out->bExponent = static_cast<uint8_t>(exponent ^ (MaskIf(negative) & 0xFF));
+    const uint8_t exponent = static_cast<uint8_t>(0x80 + biased);
+    out->bExponent = negative ? static_cast<uint8_t>(~exponent) : exponent;
     out->bLength = static_cast<uint8_t>(1 + count + static_cast<int>(negative));
     return out->bLength;
+}
+
+// Packs 0.(digits of w[0..3], the last word's first digit only) x
+// 100^(biased - 64), whose first or second digit is not zero: a product, a
+// quotient or a sum of magnitudes.
+inline int PackLeadingDigits(NUMBER *out, const uint64_t *w, bool negative, int biased) {
+    if ((w[0] >> 56) == 0)
+        return PackDigits(out, (w[0] << 8) | (w[1] >> 56), (w[1] << 8) | (w[2] >> 56), (w[2] << 8) | (w[3] >> 56),
+                          negative, biased - 1);
+    return PackDigits(out, w[0], w[1], w[2], negative, biased);
+}
+
+// Packs 0.(digits of w[0..4)) x 100^(biased - 64) with any number of
+// leading zero digits; all zeros give zero.  Of the digits from the first
+// that is not zero, the first 24 count.
+inline int PackAnyDigits(NUMBER *out, const uint64_t *w, bool negative, int biased) {
+    if ((w[0] | w[1] | w[2] | w[3]) == 0) {
+        NumSetZero(out);
+        return out->bLength;
+    }
+    // Whole zero words first, then zero digits inside the first word left.
+    const int words = w[0] != 0 ? 0 : (w[1] != 0 ? 1 : (w[2] != 0 ? 2 : 3));
+    const uint64_t padded[7] = {w[0], w[1], w[2], w[3], 0, 0, 0};
+    const uint64_t *from = padded + words;
+    const int bits = std::countl_zero(from[0] | 1) & ~7;
+    // (next >> 1) >> (63 - bits) is 0 when bits is 0.
+    auto digitsFrom = [&](int j) { return (from[j] << bits) | ((from[j + 1] >> 1) >> (63 - bits)); };
+    return PackDigits(out, digitsFrom(0), digitsFrom(1), digitsFrom(2), negative, biased - 8 * words - bits / 8);
 }
 
 #if defined(__SIZEOF_INT128__)
