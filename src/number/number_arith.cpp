@@ -129,8 +129,8 @@ bool MultiplyWords(NUMBER *result, const NUMBER *a, const NUMBER *b) {
     if ((x.w[1] | x.w[2] | y.w[1] | y.w[2]) == 0) {
         // Eight digits each: one 128-bit product, 0.[high][low].
         uint64_t low;
-        const uint64_t high = numwords::DivideWide(
-            static_cast<u128>(numwords::WordValue(x.w[0])) * numwords::WordValue(y.w[0]), numwords::kTen16, low);
+        const uint64_t high = numwords::DivideByTen16(
+            static_cast<u128>(numwords::WordValue(x.w[0])) * numwords::WordValue(y.w[0]), low);
         const uint64_t words[4] = {numwords::ValueWord(high), numwords::ValueWord(low), 0, 0};
         numwords::PackLeadingDigits(result, words, x.negative != y.negative, x.biased + y.biased - kNumExponentBias);
         return true;
@@ -145,14 +145,8 @@ bool MultiplyWords(NUMBER *result, const NUMBER *a, const NUMBER *b) {
     uint64_t product[6];
     uint64_t carry = 0;
     for (int k = 4; k >= 0; --k) {
-        const u128 v = columns[k] + carry;
         uint64_t rest;
-        if ((v >> 64) == 0) {
-            carry = static_cast<uint64_t>(v) / numwords::kTen16;
-            rest = static_cast<uint64_t>(v) - carry * numwords::kTen16;
-        } else {
-            carry = numwords::DivideWide(v, numwords::kTen16, rest);
-        }
+        carry = numwords::DivideByTen16(columns[k] + carry, rest);
         product[k + 1] = numwords::ValueWord(rest);
     }
     product[0] = numwords::ValueWord(carry);

@@ -4,6 +4,7 @@
 // only in speed.
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <cstring>
 
 #include "number/number_core.h"
@@ -99,6 +100,22 @@ int CompareLimbs(int64_t high, const int64_t *r, const int64_t *v, int n) {
     return 0;
 }
 
+// Brings the remainder rest[0..6) into 0 .. v - 1 exactly, moving the last
+// quotient limb to match.
+void CorrectLastLimb(int64_t *rest, const int64_t *v, int64_t &last) {
+    int64_t high = CarryLimbs(rest, 6);
+    while (high < 0) {
+        for (int i = 0; i < 6; ++i) rest[i] += v[i];
+        high += CarryLimbs(rest, 6);
+        --last;
+    }
+    while (CompareLimbs(high, rest, v, 6) >= 0) {
+        for (int i = 0; i < 6; ++i) rest[i] -= v[i];
+        high += CarryLimbs(rest, 6);
+        ++last;
+    }
+}
+
 void DivideLong(const NumWords &x, const NumWords &y, uint64_t *out) {
     constexpr int64_t kBase = static_cast<int64_t>(kLimb);
     // A leading zero limb, the dividend, then zero limbs.  The divisor is
@@ -116,8 +133,9 @@ void DivideLong(const NumWords &x, const NumWords &y, uint64_t *out) {
     }
     // The first limb is at least 10^6: the reciprocal of the leading three
     // limbs is good to far more places than an estimate needs.
-    const double reciprocal = 1.0 / (static_cast<double>(v[0]) + static_cast<double>(v[1]) / 1e8 +
-                                     static_cast<double>(v[2]) / 1e16);
+    const double divisor = static_cast<double>(v[0]) + static_cast<double>(v[1]) / 1e8 +
+                           static_cast<double>(v[2]) / 1e16 + static_cast<double>(v[3]) / 1e24;
+    const double reciprocal = 1.0 / divisor;
     int64_t q[8] = {};
     for (int j = 0; j < 7; ++j) {
         int64_t *w = r + j; // the window w[0..6]; w[0] folds into w[1]
@@ -130,20 +148,29 @@ void DivideLong(const NumWords &x, const NumWords &y, uint64_t *out) {
         for (int i = 0; i < 6; ++i) w[1 + i] -= estimate * v[i];
         q[1 + j] = estimate;
     }
-    // The remainder is r[7 .. 13): bring it into 0 .. divisor - 1.
+    // The remainder is r[7 .. 13).  Its value in double, in units of the
+    // divisor's first limb, is far more precise than the slack below: only
+    // when it lies near 0 or near the divisor must it be carried exactly
+    // and brought into 0 .. divisor - 1.
     int64_t *rest = r + 7;
-    int64_t high = CarryLimbs(rest, 6);
-    while (high < 0) {
-        for (int i = 0; i < 6; ++i) rest[i] += v[i];
-        high += CarryLimbs(rest, 6);
-        --q[7];
+    double remainder = 0, size = 0;
+    for (int i = 5; i >= 0; --i) {
+        remainder = remainder * 1e-8 + static_cast<double>(rest[i]);
+        size = size * 1e-8 + std::fabs(static_cast<double>(rest[i]));
     }
-    while (CompareLimbs(high, rest, v, 6) >= 0) {
-        for (int i = 0; i < 6; ++i) rest[i] -= v[i];
-        high += CarryLimbs(rest, 6);
-        ++q[7];
+    // Rounding moves the sum by far less than 10^-12 of its terms' size.
+    const double slack = 1.0 + size * 1e-12;
+    if (!(remainder > slack && remainder < divisor - slack)) CorrectLastLimb(rest, v, q[7]);
+    // Estimates are a unit or two off either way (truncation, rounding),
+    // so a limb may lie a little below 0 or reach 10^8, and one that takes
+    // up a neighbour's error a little below -10^8: carried from the last,
+    // with floor division, they become the quotient's.
+    int64_t carry = 0;
+    for (int i = 7; i >= 1; --i) {
+        const int64_t t = q[i] + carry;
+        carry = static_cast<int64_t>(static_cast<uint64_t>(t + 4 * kBase) / kLimb) - 4;
+        q[i] = t - carry * kBase;
     }
-    CarryLimbs(q + 1, 7);
     for (int k = 0; k < 4; ++k)
         out[k] = numwords::HalvesWord(static_cast<uint32_t>(q[2 * k]), static_cast<uint32_t>(q[2 * k + 1]));
     out[3] &= ~uint64_t{0xFF}; // the extra digit

@@ -266,6 +266,22 @@ inline int PackAnyDigits(NUMBER *out, const uint64_t *w, bool negative, int bias
 #if defined(__SIZEOF_INT128__)
 using u128 = unsigned __int128;
 
+// v / 10^16 and v % 10^16 for v below 2^112, by one multiplication with
+// the reciprocal: the estimate from v's top 62 bits is the quotient or one
+// less, and the remainder tells which.
+inline uint64_t DivideByTen16(u128 v, uint64_t &remainder) {
+    // 2^114 / 10^16, rounded down.
+    constexpr u128 kReciprocal = ((static_cast<u128>(1) << 114) / kTen16);
+    static_assert((kReciprocal >> 64) == 0, "the reciprocal fits 64 bits");
+    const uint64_t top = static_cast<uint64_t>(v >> 50);
+    uint64_t quotient = static_cast<uint64_t>((static_cast<u128>(top) * static_cast<uint64_t>(kReciprocal)) >> 64);
+    uint64_t rest = static_cast<uint64_t>(v) - quotient * kTen16;
+    const bool over = rest >= kTen16;
+    quotient += over;
+    remainder = rest - (over ? kTen16 : 0);
+    return quotient;
+}
+
 // v / divisor and v % divisor, for a quotient that fits 64 bits.
 inline uint64_t DivideWide(u128 v, uint64_t divisor, uint64_t &remainder) {
 #if defined(__x86_64__)
