@@ -63,20 +63,20 @@ bool DivideShort(const NumWords &x, const NumWords &y, uint64_t *quotient) {
 }
 #endif
 
-// Any divisor: long division on 10^8 limbs.  The dividend's six limbs
-// followed by the divisor's limb count of zero limbs, divided by the
-// divisor's limbs, give seven quotient limbs: the 24 quotient digits and one
-// more, which is dropped.
+// Any divisor: long division on 10^8 limbs.  The dividend's digits moved
+// one place down (the quotient's first digit is then the last of its first
+// limb) and followed by zero limbs, divided by the divisor's six limbs, give
+// six quotient limbs: exactly the 24 quotient digits.
 //
 // Each quotient limb is estimated in double from the window's leading limbs
-// and the divisor's reciprocal and may be one off; its product with the
-// divisor is taken from signed limbs without carrying, and the next limb
-// takes up the error (it may come out negative or reach 10^8).  The steps
-// therefore depend on each other only through one estimate, not through a
-// borrow chain.  At the end the remainder is made exact: it is brought into
-// 0 .. divisor - 1 by moving the last limb, and the limbs are carried into
-// 0 .. 10^8 - 1, which makes them the truncated quotient's.
-// Writes four words: 0.(digits) with the quotient's first digit at place 7.
+// and the divisor's reciprocal and may be a unit or two off; its product
+// with the divisor is taken from signed limbs without carrying, and the next
+// limb takes up the error (it may come out negative or reach 10^8).  The
+// steps therefore depend on each other only through one estimate, not
+// through a borrow chain.  At the end the remainder is made exact: it is
+// brought into 0 .. divisor - 1 by moving the last limb, and the limbs are
+// carried into 0 .. 10^8 - 1, which makes them the truncated quotient's.
+// Writes the quotient's 24 digits as three words.
 
 // Carries signed limbs[0..n) into 0 .. 10^8 - 1 from the last one; returns
 // the carry out of the first.
@@ -118,26 +118,28 @@ void CorrectLastLimb(int64_t *rest, const int64_t *v, int64_t &last) {
 
 void DivideLong(const NumWords &x, const NumWords &y, uint64_t *out) {
     constexpr int64_t kBase = static_cast<int64_t>(kLimb);
-    // A leading zero limb, the dividend, then zero limbs.  The divisor is
-    // always taken as six limbs, its zero limbs included: that scales
-    // dividend and divisor alike, and keeps every loop the same length
-    // whatever the digit counts.
-    int64_t r[14] = {};
+    // The dividend one digit down, then zero limbs.  The divisor is always
+    // taken as six limbs, its zero limbs included: that scales dividend and
+    // divisor alike, and keeps every loop the same length whatever the digit
+    // counts.
+    const uint64_t moved[3] = {x.w[0] >> 8, (x.w[0] << 56) | (x.w[1] >> 8), (x.w[1] << 56) | (x.w[2] >> 8)};
+    int64_t r[12] = {};
     int64_t v[6];
     for (int j = 0; j < 3; ++j) {
-        const uint64_t a = numwords::WordHalves(x.w[j]), d = numwords::WordHalves(y.w[j]);
-        r[1 + 2 * j] = static_cast<int64_t>(a >> 32);
-        r[2 + 2 * j] = static_cast<int64_t>(a & 0xFFFFFFFFULL);
+        const uint64_t a = numwords::WordHalves(moved[j]), d = numwords::WordHalves(y.w[j]);
+        r[2 * j] = static_cast<int64_t>(a >> 32);
+        r[2 * j + 1] = static_cast<int64_t>(a & 0xFFFFFFFFULL);
         v[2 * j] = static_cast<int64_t>(d >> 32);
         v[2 * j + 1] = static_cast<int64_t>(d & 0xFFFFFFFFULL);
     }
+    r[6] = static_cast<int64_t>(x.w[2] & 0xFF) * 1000000;
     // The first limb is at least 10^6: the reciprocal of the leading three
     // limbs is good to far more places than an estimate needs.
     const double divisor = static_cast<double>(v[0]) + static_cast<double>(v[1]) / 1e8 +
                            static_cast<double>(v[2]) / 1e16 + static_cast<double>(v[3]) / 1e24;
     const double reciprocal = 1.0 / divisor;
-    int64_t q[8] = {};
-    for (int j = 0; j < 7; ++j) {
+    int64_t q[6];
+    for (int j = 0; j < 6; ++j) {
         int64_t *w = r + j; // the window w[0..6]; w[0] folds into w[1]
         const int64_t lead = w[0] * kBase + w[1];
         // The limbs after w[2] move the estimate by far less than one.
@@ -146,13 +148,13 @@ void DivideLong(const NumWords &x, const NumWords &y, uint64_t *out) {
         w[1] = lead;
 #pragma GCC unroll 6
         for (int i = 0; i < 6; ++i) w[1 + i] -= estimate * v[i];
-        q[1 + j] = estimate;
+        q[j] = estimate;
     }
-    // The remainder is r[7 .. 13).  Its value in double, in units of the
+    // The remainder is r[6 .. 12).  Its value in double, in units of the
     // divisor's first limb, is far more precise than the slack below: only
     // when it lies near 0 or near the divisor must it be carried exactly
     // and brought into 0 .. divisor - 1.
-    int64_t *rest = r + 7;
+    int64_t *rest = r + 6;
     double remainder = 0, size = 0;
     for (int i = 5; i >= 0; --i) {
         remainder = remainder * 1e-8 + static_cast<double>(rest[i]);
@@ -160,20 +162,19 @@ void DivideLong(const NumWords &x, const NumWords &y, uint64_t *out) {
     }
     // Rounding moves the sum by far less than 10^-12 of its terms' size.
     const double slack = 1.0 + size * 1e-12;
-    if (!(remainder > slack && remainder < divisor - slack)) CorrectLastLimb(rest, v, q[7]);
+    if (!(remainder > slack && remainder < divisor - slack)) CorrectLastLimb(rest, v, q[5]);
     // Estimates are a unit or two off either way (truncation, rounding),
     // so a limb may lie a little below 0 or reach 10^8, and one that takes
     // up a neighbour's error a little below -10^8: carried from the last,
     // with floor division, they become the quotient's.
     int64_t carry = 0;
-    for (int i = 7; i >= 1; --i) {
+    for (int i = 5; i >= 0; --i) {
         const int64_t t = q[i] + carry;
         carry = static_cast<int64_t>(static_cast<uint64_t>(t + 4 * kBase) / kLimb) - 4;
         q[i] = t - carry * kBase;
     }
-    for (int k = 0; k < 4; ++k)
+    for (int k = 0; k < 3; ++k)
         out[k] = numwords::HalvesWord(static_cast<uint32_t>(q[2 * k]), static_cast<uint32_t>(q[2 * k + 1]));
-    out[3] &= ~uint64_t{0xFF}; // the extra digit
 }
 
 } // namespace
@@ -191,14 +192,11 @@ extern "C" int32_t ORVEXAPI NumDivide(NUMBER *result, const NUMBER *a, const NUM
         return NumPackRecord(result, &one, 1, negative, kNumMaxBiased);
     }
     const int biased = x.biased - y.biased + kNumExponentBias + 1;
-#if defined(__SIZEOF_INT128__)
-    // The 24 quotient digits and a zero word: no 25th digit was developed.
+    // The 24 quotient digits and a zero word: no 25th digit is developed.
     uint64_t quotient[4] = {};
+#if defined(__SIZEOF_INT128__)
     if (DivideShort(x, y, quotient)) return numwords::PackLeadingDigits(result, quotient, negative, biased);
 #endif
-    uint64_t words[4];
-    DivideLong(x, y, words);
-    const uint64_t digits[4] = {(words[0] << 56) | (words[1] >> 8), (words[1] << 56) | (words[2] >> 8),
-                                (words[2] << 56) | (words[3] >> 8), words[3] << 56};
-    return numwords::PackLeadingDigits(result, digits, negative, biased);
+    DivideLong(x, y, quotient);
+    return numwords::PackLeadingDigits(result, quotient, negative, biased);
 }
