@@ -117,19 +117,14 @@ inline uint64_t SubtractDigits(uint64_t a, uint64_t b, unsigned &borrow) {
 }
 
 // Moves the digits of w[0..n) s places (0 or more) towards the end; digits
-// moved past the last word are dropped.
+// moved past the last word are dropped.  The digits go through memory in
+// their own order, after a run of zeros, and come back read from s bytes
+// earlier: a byte-granular shift without per-word shifts and selections.
 template <int N> [[gnu::always_inline]] inline void ShiftDigitsRight(uint64_t *w, int s) {
-    s = s < 8 * N ? s : 8 * N;
-    uint64_t padded[2 * N + 1] = {};
-#pragma GCC unroll 4
-    for (int j = 0; j < N; ++j) padded[N + 1 + j] = w[j];
-    const int words = s / 8, bits = 8 * (s % 8);
-#pragma GCC unroll 4
-    for (int j = 0; j < N; ++j) {
-        const uint64_t here = padded[N + 1 + j - words], before = padded[N + j - words];
-        // (before << 1) << (63 - bits) is 0 when bits is 0.
-        w[j] = (here >> bits) | ((before << 1) << (63 - bits));
-    }
+    uint8_t strip[16 * N] = {};
+    for (int j = 0; j < N; ++j) StoreWord(strip + 8 * N + 8 * j, w[j]);
+    const uint8_t *from = strip + 8 * N - (s < 8 * N ? s : 8 * N);
+    for (int j = 0; j < N; ++j) w[j] = LoadWord(from + 8 * j);
 }
 
 // A value read into the work area: 0.d1 d2 ... d24 x 100^(biased - 64), the
@@ -183,7 +178,9 @@ inline uint64_t CarryIntoDigits(uint64_t w, unsigned &carry) {
 
 // Digits of a word from the last one that is not zero to its end: 8 - (its
 // trailing zero digits); a zero word has none.
-inline int DigitsThrough(uint64_t w) { return 8 - std::countr_zero(w | (uint64_t{1} << 63)) / 8 - (w == 0); }
+inline int DigitsThrough(uint64_t w) {
+    return 8 - static_cast<int>(static_cast<unsigned>(std::countr_zero(w | (uint64_t{1} << 63))) >> 3) - (w == 0);
+}
 
 // Packs 0.x0 x1 x2 x 100^(biased - 64), 24 digits whose first is not zero,
 // as NumPack does: rounded half up on the first digit that does not fit (23
