@@ -142,14 +142,14 @@ bool MultiplyWords(NUMBER *result, const NUMBER *a, const NUMBER *b) {
     u128 columns[5] = {};
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j) columns[i + j] += static_cast<u128>(p[i]) * q[j];
-    uint64_t product[6];
+    // The carries run through every column; only the first 32 digits (24
+    // from the first non-zero one and the one after) are turned into words.
+    uint64_t limbs[6];
     uint64_t carry = 0;
-    for (int k = 4; k >= 0; --k) {
-        uint64_t rest;
-        carry = numwords::DivideByTen16(columns[k] + carry, rest);
-        product[k + 1] = numwords::ValueWord(rest);
-    }
-    product[0] = numwords::ValueWord(carry);
+    for (int k = 4; k >= 0; --k) carry = numwords::DivideByTen16(columns[k] + carry, limbs[k + 1]);
+    limbs[0] = carry;
+    uint64_t product[4];
+    for (int k = 0; k < 4; ++k) product[k] = numwords::ValueWord(limbs[k]);
     numwords::PackLeadingDigits(result, product, x.negative != y.negative, x.biased + y.biased - kNumExponentBias);
     return true;
 }
