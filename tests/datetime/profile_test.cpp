@@ -3,7 +3,6 @@
 
 #include <cstring>
 #include <string>
-#include <utility>
 
 #include "datetime/user_settings.h"
 #include "orvexrt/datetime.h"
@@ -38,21 +37,20 @@ TEST(Profile, CurrencyPlacementSetsTwoFlags) {
 
 TEST(Profile, NumbersCharactersAndTexts) {
     UserSettings settings;
-    for (const auto &[name, text] : {std::pair{"iCountry", "49"},
-                                     {"iDigits", "3"},
-                                     {"iCurrDigits", "1"},
-                                     {"iNegCurr", "8"},
-                                     {"iTime", "1"},
-                                     {"iTLZero", "1"},
-                                     {"sThousand", "."},
-                                     {"sDecimal", ","},
-                                     {"sDate", "."},
-                                     {"sList", ";"},
-                                     {"sTime", ":"},
-                                     {"sShortDate", "dd.MM.yyyy"},
-                                     {"sCountry", "Germany"},
-                                     {"sLanguage", "DEU"}})
-        settings.Set(name, text);
+    settings.Set("iCountry", "49");
+    settings.Set("iDigits", "3");
+    settings.Set("iCurrDigits", "1");
+    settings.Set("iNegCurr", "8");
+    settings.Set("iTime", "1");
+    settings.Set("iTLZero", "1");
+    settings.Set("sThousand", ".");
+    settings.Set("sDecimal", ",");
+    settings.Set("sDate", ".");
+    settings.Set("sList", ";");
+    settings.Set("sTime", ":");
+    settings.Set("sShortDate", "dd.MM.yyyy");
+    settings.Set("sCountry", "Germany");
+    settings.Set("sLanguage", "DEU");
     settings.SetCurrency("EUR");
     const INTLPROFILE p = ReadProfile();
     EXPECT_EQ(+p.iCountry, 49);
