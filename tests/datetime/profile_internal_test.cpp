@@ -126,8 +126,8 @@ TEST(NameTables, NumbersByName) {
         const char *name;
         int32_t month, day;
     } rows[] = {
-        {"january", 1, 0}, {"JAN", 1, 0},    {"January", 1, 0}, {"Janu", 0, 0}, {"dec", 12, 0}, {"May", 5, 0},
-        {"sat", 0, 1},     {"Friday", 0, 7}, {"SUNDAY", 0, 2},  {"", 0, 0},     {"Mo", 0, 0},   {"wed", 0, 5},
+        {"january", 1, 0}, {"JAN", 1, 0},    {"Janu", 0, 0}, {"dec", 12, 0}, {"May", 5, 0}, {"sat", 0, 1},
+        {"Friday", 0, 7},  {"SUNDAY", 0, 2}, {"", 0, 0},     {"Mo", 0, 0},   {"wed", 0, 5},
     };
     for (const auto &row : rows) {
         EXPECT_EQ(FMTMonthByName(row.name), row.month) << row.name;

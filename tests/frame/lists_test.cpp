@@ -1,6 +1,6 @@
-// Doubly linked lists: the header's count and ends, deletion at the start,
-// middle, end and of the only node, indexing, and a random sequence of
-// operations against a std::list.
+// Doubly linked lists: the header's count and ends, deletion of the only
+// node, indexing, and a random sequence of appends and deletions anywhere
+// against a std::list.
 #include <gtest/gtest.h>
 
 #include <iterator>
@@ -53,17 +53,9 @@ TEST(Lists, AppendingAndIndexing) {
     EXPECT_EQ(ListDestroyList(list, 1), nullptr);
 }
 
-TEST(Lists, DeletingAtEveryKindOfPosition) {
-    struct Row {
-        int32_t index;
-        std::vector<uint32_t> expected;
-    } rows[] = {{0, {2, 3}}, {1, {1, 3}}, {2, {1, 2}}};
-    for (const Row &row : rows) {
-        LISTHEADER *list = MakeList({1, 2, 3});
-        EXPECT_EQ(ListDeleteNode(list, ListIndexNode(list, row.index)), 1) << row.index;
-        EXPECT_EQ(Values(list), row.expected) << row.index;
-        ListDestroyList(list, 1);
-    }
+// Deletion at the start, middle and end is left to the random sequence below;
+// here the only node, and the refusals.
+TEST(Lists, DeletingTheOnlyNodeAndRefusals) {
     LISTHEADER *only = MakeList({7});
     EXPECT_EQ(ListDeleteNode(only, only->lpFirst), 1);
     EXPECT_EQ(only->lCount, 0);

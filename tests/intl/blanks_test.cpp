@@ -9,8 +9,6 @@ using namespace intl_text;
 
 namespace {
 
-using Producer = int32_t(ORVEXAPI *)(char *, const char *);
-
 Result Trim(const std::string &src) {
     const auto text = Exact(src);
     return IntoBuffer(src.size() + 1, [&](char *dst) { return IntlStrTrim(dst, text.data()); });
@@ -87,17 +85,12 @@ TEST(BlanksOnJapaneseSystem, WideBlankIsABlank) {
     EXPECT_EQ(StartBlank(" " + b + "\t"), 3);
     EXPECT_EQ(IntlStrIsNextChSpace(b.c_str()), 1);
     // A double-byte character whose trail byte is 0x40 like the blank's.
-    EXPECT_EQ(Trim("\x82\x40"
-                   "a"),
-              (Result{"\x82\x40"
-                      "a",
-                      2}));
+    const std::string notBlank = "\x82\x40";
+    EXPECT_EQ(Trim(notBlank + "a"), (Result{notBlank + "a", 2}));
 }
 
 TEST(BlanksOnKoreanSystem, KoreanWideBlank) {
-    EXPECT_EQ(Trim("\xA1\xA1"
-                   "a\xA1\xA1"
-                   "b"),
-              (Result{"a b", 3}));
+    const std::string b = "\xA1\xA1";
+    EXPECT_EQ(Trim(b + "a" + b + "b"), (Result{"a b", 3}));
     EXPECT_EQ(Trim(kWideBlank + "a"), (Result{kWideBlank + "a", 2}));
 }

@@ -1,4 +1,5 @@
 // Mode flags and per-character tests, on each kind of system.
+#include "intl/intl_text.h"
 #include "orvexrt/intl.h"
 
 #include <gtest/gtest.h>
@@ -38,11 +39,7 @@ void ExpectNoPositionIsDoubleByte(const std::string &text) {
     }
 }
 
-// Offset of IntlNextDBCInStr's result, -1 for none.
-int NextDBCOffset(const std::string &text) {
-    const char *found = IntlNextDBCInStr(text.c_str());
-    return found == nullptr ? -1 : static_cast<int>(found - text.c_str());
-}
+int NextDBCOffset(const std::string &text) { return intl_text::OffsetIn(text.c_str(), IntlNextDBCInStr(text.c_str())); }
 
 } // namespace
 

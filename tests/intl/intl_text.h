@@ -37,6 +37,11 @@ template <typename F> Result IntoBuffer(size_t capacity, F f) {
     return {std::string(dst.data(), strnlen(dst.data(), capacity)), value};
 }
 
+// Offset of a pointer result into text, -1 for null.
+inline int OffsetIn(const char *text, const char *found) {
+    return found == nullptr ? -1 : static_cast<int>(found - text);
+}
+
 // A heap copy of exactly the text and its terminator.
 inline std::vector<char> Exact(const std::string &s) { return std::vector<char>(s.c_str(), s.c_str() + s.size() + 1); }
 

@@ -10,11 +10,6 @@ using namespace intl_text;
 
 namespace {
 
-// Offset of a pointer result into text, -1 for null.
-int Offset(const std::vector<char> &text, const char *found) {
-    return found == nullptr ? -1 : static_cast<int>(found - text.data());
-}
-
 struct FindRow {
     std::string text;
     uint16_t code;
@@ -24,7 +19,7 @@ struct FindRow {
 void ExpectChr(std::initializer_list<FindRow> rows) {
     for (const FindRow &row : rows) {
         const auto text = Exact(row.text);
-        EXPECT_EQ(Offset(text, IntlStrChr(text.data(), row.code)), row.offset)
+        EXPECT_EQ(OffsetIn(text.data(), IntlStrChr(text.data(), row.code)), row.offset)
             << testing::PrintToString(row.text) << " " << std::hex << row.code;
     }
 }
@@ -39,15 +34,15 @@ void ExpectSearch(std::initializer_list<SearchRow> rows) {
     for (const SearchRow &row : rows) {
         const auto text = Exact(row.text);
         const auto set = Exact(row.set);
-        EXPECT_EQ(Offset(text, IntlStrSearch(text.data(), set.data())), row.offset)
+        EXPECT_EQ(OffsetIn(text.data(), IntlStrSearch(text.data(), set.data())), row.offset)
             << testing::PrintToString(row.text) << " in " << testing::PrintToString(row.set);
     }
 }
 
 void ExpectPositionRows() {
     const auto abc = Exact("abc");
-    EXPECT_EQ(Offset(abc, IntlStrNthChar(abc.data(), 0)), 0);
-    EXPECT_EQ(Offset(abc, IntlStrNthChar(abc.data(), 3)), 3);
+    EXPECT_EQ(OffsetIn(abc.data(), IntlStrNthChar(abc.data(), 0)), 0);
+    EXPECT_EQ(OffsetIn(abc.data(), IntlStrNthChar(abc.data(), 3)), 3);
     EXPECT_EQ(IntlStrNthChar(abc.data(), 4), nullptr);
     EXPECT_EQ(IntlStrNthChar(abc.data(), -1), nullptr);
     // Single bytes are sign-extended; IntlDBCSChar zero-extends them.
@@ -86,8 +81,8 @@ TEST(StringSearchOnJapaneseSystem, TrailBytesAreNeverTakenForBytes) {
 
 TEST(StringSearchOnJapaneseSystem, PositionsCountCharacters) {
     const auto text = Exact(kA + "b" + kHyo);
-    EXPECT_EQ(Offset(text, IntlStrNthChar(text.data(), 2)), 3);
-    EXPECT_EQ(Offset(text, IntlStrNthChar(text.data(), 3)), 5);
+    EXPECT_EQ(OffsetIn(text.data(), IntlStrNthChar(text.data(), 2)), 3);
+    EXPECT_EQ(OffsetIn(text.data(), IntlStrNthChar(text.data(), 3)), 5);
     EXPECT_EQ(IntlStrNthChar(text.data(), 4), nullptr);
     EXPECT_EQ(IntlStrFirstChar(text.data()), static_cast<int16_t>(0x8341));
     EXPECT_EQ(IntlStrLastChar(text.data()), static_cast<int16_t>(0x955C));

@@ -49,8 +49,7 @@ void ExpectCuts(std::initializer_list<CutRow> rows) {
 int FindToken(const std::string &str, const std::string &token, int32_t useScan, int32_t needParen) {
     const auto text = Exact(str);
     const auto word = Exact(token);
-    const char *found = IntlStrFindToken(text.data(), word.data(), useScan, needParen);
-    return found == nullptr ? -1 : static_cast<int>(found - text.data());
+    return OffsetIn(text.data(), IntlStrFindToken(text.data(), word.data(), useScan, needParen));
 }
 
 void ExpectSingleByteRows() {

@@ -231,13 +231,4 @@ TEST(NumberDouble, GcvtTexts) {
     }
 }
 
-TEST(NumberValues, NullToZero) {
-    NUMBER n = Bytes("02 C1 01");
-    EXPECT_EQ(NumNullToZero(&n), &n);
-    EXPECT_EQ(Hex(n), "02 C1 01");
-    n = Bytes("00");
-    NumNullToZero(&n);
-    EXPECT_EQ(Hex(n), "01 C0");
-}
-
 } // namespace

@@ -23,12 +23,6 @@ void ExpectSystem(const SystemRow &row) {
 // Bytes the walker steps over from the start of the text.
 int Step(const std::string &text) { return int(CharNextA(text.c_str()) - text.c_str()); }
 
-TEST(SystemLanguage, English) { ExpectSystem({0x0409, 0x0409, 1252}); }
-TEST(SystemLanguageOnJapaneseSystem, Japanese) { ExpectSystem({0x0411, 0x0411, 932}); }
-TEST(SystemLanguageOnKoreanSystem, Korean) { ExpectSystem({0x0412, 0x0412, 949}); }
-TEST(SystemLanguageOnChineseSystem, Chinese) { ExpectSystem({0x0804, 0x0804, 936}); }
-TEST(SystemLanguageOnHebrewUserSystem, EnglishSystemHebrewUser) { ExpectSystem({0x0409, 0x040D, 1252}); }
-
 struct StepRow {
     const char *text;
     int bytes;
@@ -38,11 +32,14 @@ void ExpectSteps(std::initializer_list<StepRow> rows) {
     for (const StepRow &row : rows) EXPECT_EQ(Step(row.text), row.bytes) << testing::PrintToString(row.text);
 }
 
-TEST(CharWalker, EnglishStepsByByte) {
+// Each system's languages and code page, and how its walker steps.
+TEST(SystemLanguage, English) {
+    ExpectSystem({0x0409, 0x0409, 1252});
     ExpectSteps({{"", 0}, {"A", 1}, {"\x82\xA0", 1}, {"\xE9", 1}, {"\xFF\x41", 1}});
 }
 
-TEST(CharWalkerOnJapaneseSystem, LeadBytesOfShiftJIS) {
+TEST(SystemLanguageOnJapaneseSystem, LeadBytesOfShiftJIS) {
+    ExpectSystem({0x0411, 0x0411, 932});
     ExpectSteps({
         {"", 0},
         {"A", 1},
@@ -61,15 +58,20 @@ TEST(CharWalkerOnJapaneseSystem, LeadBytesOfShiftJIS) {
         EXPECT_EQ(IsDBCSLeadByte(BYTE(b)) != 0, (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC)) << b;
 }
 
-TEST(CharWalkerOnKoreanSystem, LeadBytesOfUnifiedHangul) {
+TEST(SystemLanguageOnKoreanSystem, LeadBytesOfUnifiedHangul) {
+    ExpectSystem({0x0412, 0x0412, 949});
     ExpectSteps({{"\x81\x41", 2}, {"\xA1\xA1", 2}, {"\xFE\xA1", 2}, {"\x80\x41", 1}, {"\xFF\x41", 1}, {"\xB0", 1}});
 }
 
-TEST(CharWalkerOnChineseSystem, LeadBytesOfGBK) {
+TEST(SystemLanguageOnChineseSystem, LeadBytesOfGBK) {
+    ExpectSystem({0x0804, 0x0804, 936});
     ExpectSteps({{"\x81\x40", 2}, {"\xA1\xA1", 2}, {"\xFE\x40", 2}, {"\x80\x40", 1}, {"\xFF\x40", 1}});
 }
 
-TEST(CharWalkerOnHebrewUserSystem, StepsByByte) { ExpectSteps({{"\x82\xA0", 1}, {"\xE0\xE1", 1}}); }
+TEST(SystemLanguageOnHebrewUserSystem, EnglishSystemHebrewUserStepsByByte) {
+    ExpectSystem({0x0409, 0x040D, 1252});
+    ExpectSteps({{"\x82\xA0", 1}, {"\xE0\xE1", 1}});
+}
 
 TEST(SystemVersion, ReportsTheNTPlatformForEitherRecordSize) {
     OSVERSIONINFOA info{};
