@@ -203,6 +203,17 @@ bool FMTIsZeroText(std::string_view text) {
 
 int FMTDecimalExponent(const NUMBER &value) {
     const int length = NumLengthOf(&value);
+    // A record whose first digit is not 0, as every written one, tells its
+    // exponent at once; others are unpacked.
+    if (length >= 2 && NumIsValidLength(length)) {
+        const bool negative = value.bExponent < 0x80;
+        const uint8_t *digits = &value.bExponent + 1;
+        const int first = negative ? ((100 - digits[0]) % 100 + 100) % 100 : digits[0] % 100;
+        if (first != 0 && length - (negative ? 2 : 1) >= 1) {
+            const int biased = (negative ? static_cast<uint8_t>(~value.bExponent) : value.bExponent) & 0x7F;
+            return 2 * (biased - kNumExponentBias) - (first < 10 ? 1 : 0);
+        }
+    }
     const NumUnpacked u = NumUnpackRecord(&value, NumIsValidLength(length) ? length : 0);
     if (u.IsZero()) return 0;
     return 2 * u.Exponent() - (u.digits[0] < 10 ? 1 : 0);
