@@ -33,16 +33,15 @@ struct DecimalDigits {
 // digit below 10 has in front and without trailing "0"s.
 void PutDigits(DecimalDigits &d, const uint8_t *digits, int count, int exponent) {
     char *out = d.chars;
-    for (int i = 0; i < count; ++i) {
+    const bool shortFirst = digits[0] < 10;
+    if (!shortFirst) *out++ = static_cast<char>('0' + digits[0] / 10);
+    *out++ = static_cast<char>('0' + digits[0] % 10);
+    for (int i = 1; i < count; ++i) {
         *out++ = static_cast<char>('0' + digits[i] / 10);
         *out++ = static_cast<char>('0' + digits[i] % 10);
     }
-    d.count = 2 * count - (digits[count - 1] % 10 == 0 ? 1 : 0);
-    d.point = 2 * exponent;
-    if (digits[0] < 10) {
-        std::memmove(d.chars, d.chars + 1, static_cast<size_t>(--d.count));
-        --d.point;
-    }
+    d.count = static_cast<int>(out - d.chars) - (digits[count - 1] % 10 == 0 ? 1 : 0);
+    d.point = 2 * exponent - (shortFirst ? 1 : 0);
 }
 
 // The digits of a record as the record was written: digit bytes in range, a
@@ -107,6 +106,7 @@ void RoundDigits(DecimalDigits &d, int32_t places) {
 // The plain text of rounded digits as NumToAscii writes it at kPlainWidth;
 // false when it would not fit that width (the general path decides then).
 bool PlainText(const DecimalDigits &d, FMTRoundedText &out) {
+    out.point = -1;
     if (d.count == 0) {
         out.text[0] = '0';
         out.length = 1;
@@ -129,6 +129,7 @@ bool PlainText(const DecimalDigits &d, FMTRoundedText &out) {
         p += d.point - shown;
     }
     if (fraction > 0) {
+        out.point = static_cast<int>(p - out.text);
         *p++ = '.';
         const int zeros = d.point < 0 ? -d.point : 0;
         std::memset(p, '0', static_cast<size_t>(zeros));
@@ -148,6 +149,8 @@ bool GeneralText(const NUMBER &value, int32_t places, FMTRoundedText &out) {
     const int32_t length = NumToAscii(&rounded, out.text, kPlainWidth);
     if (length <= 0 || std::memchr(out.text, 'E', static_cast<size_t>(length))) return false;
     out.length = length;
+    const char *point = static_cast<const char *>(std::memchr(out.text, '.', static_cast<size_t>(length)));
+    out.point = point ? static_cast<int>(point - out.text) : -1;
     return true;
 }
 
@@ -156,6 +159,7 @@ bool GeneralText(const NUMBER &value, int32_t places, FMTRoundedText &out) {
 bool FMTRoundToText(const NUMBER &value, int32_t places, FMTRoundedText &out) {
     out.text[0] = '\0';
     out.length = 0;
+    out.point = -1;
     if (NumLengthOf(&value) == 0) return true;
     // Rounding on the record's own digits gives the text of NumRound and
     // NumToAscii at a fraction of their cost; texts that would not be plain
@@ -170,13 +174,16 @@ bool FMTRoundToText(const NUMBER &value, int32_t places, FMTRoundedText &out) {
     if (!done && !GeneralText(value, places, out)) {
         out.text[0] = '\0';
         out.length = 0;
+        out.point = -1;
         return false;
     }
     int size = out.length;
     if (places > 0) {
-        const char *point = static_cast<const char *>(std::memchr(out.text, '.', static_cast<size_t>(size)));
-        if (!point) out.text[size++] = '.';
-        const int shown = point ? out.length - static_cast<int>(point - out.text) - 1 : 0;
+        const int shown = out.point >= 0 ? out.length - out.point - 1 : 0;
+        if (out.point < 0) {
+            out.point = size;
+            out.text[size++] = '.';
+        }
         const int missing = std::clamp(places - shown, 0, kFMTRoundedTextMax - size);
         std::memset(out.text + size, '0', static_cast<size_t>(missing));
         size += missing;

@@ -24,21 +24,22 @@ public:
 
     // Writes the section: the literal text before the digit field, the
     // rounded text R in the field, the literal text after it.
-    void Write(std::string_view section, const FMTSectionLayout &layout, std::string_view rounded, bool minus) {
+    // `point` is where the "." of R stands (npos without one).
+    void Write(std::string_view section, const FMTSectionLayout &layout, std::string_view rounded, size_t point,
+               bool minus) {
         if (minus) out_.Put('-');
         const char *end = section.data() + section.size();
         auto show = [this](const char *p, int width) { out_.Put(p, static_cast<size_t>(width)); };
         FMTReadLiteral(section.data(), layout.field ? layout.field : end, dbcs_, false, show, [] {});
         // A section without places shows its text alone.
         if (!layout.field) return;
-        WriteDigits(layout, rounded);
+        WriteDigits(layout, rounded, point);
         const char *suffix = layout.suffix.data();
         FMTReadLiteral(suffix, suffix + layout.suffix.size(), dbcs_, true, show, [this] { out_.Put(' '); });
     }
 
 private:
-    void WriteDigits(const FMTSectionLayout &layout, std::string_view rounded) {
-        const size_t point = rounded.find('.');
+    void WriteDigits(const FMTSectionLayout &layout, std::string_view rounded, size_t point) {
         const int integers = static_cast<int>(point == std::string_view::npos ? rounded.size() : point);
         std::string_view fraction = point == std::string_view::npos ? std::string_view() : rounded.substr(point);
         // Places beyond the "0" places show only when significant; without
@@ -121,8 +122,18 @@ bool FMTFormatNumberPic(FMTTextSink &out, const char *picture, FMTSeparators sep
     }
     FMTRoundedText rounded;
     if (!FMTRoundToText(*a, layout.places, rounded)) return false;
-    std::string_view magnitude = rounded.View();
-    if (magnitude.starts_with('-')) magnitude.remove_prefix(1);
+    // The text without its sign, and where its point stands.
+    auto magnitudeOf = [](const FMTRoundedText &text, size_t *point) {
+        std::string_view view = text.View();
+        *point = text.point < 0 ? std::string_view::npos : static_cast<size_t>(text.point);
+        if (view.starts_with('-')) {
+            view.remove_prefix(1);
+            if (*point != std::string_view::npos) --*point;
+        }
+        return view;
+    };
+    size_t point;
+    std::string_view magnitude = magnitudeOf(rounded, &point);
 
     if (FMTIsZeroText(magnitude)) {
         const int index = ZeroSectionFor(sections, chosen, negative);
@@ -132,9 +143,9 @@ bool FMTFormatNumberPic(FMTTextSink &out, const char *picture, FMTSeparators sep
             // The value shows as zero: zero with the new section's places.
             layout = FMTNumberSectionLayout(chosen.text, separators, dbcs);
             FMTRoundToText(FMTZeroNumber(), layout.places, rounded);
-            magnitude = rounded.View();
+            magnitude = magnitudeOf(rounded, &point);
         }
     }
-    SectionWriter(out, separators).Write(chosen.text, layout, magnitude, negative && !sections.HasSemicolon());
+    SectionWriter(out, separators).Write(chosen.text, layout, magnitude, point, negative && !sections.HasSemicolon());
     return !out.Overflowed();
 }
