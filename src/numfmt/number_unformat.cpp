@@ -122,7 +122,7 @@ bool FMTStripPictureText(char *text, std::string_view section, bool *percent, bo
                          FMTSeparators separators) {
     *percent = false;
     const bool dbcs = IntlInDBCSMode();
-    const FMTSectionLayout layout = FMTNumberSectionLayout(section, separators, dbcs);
+    const FMTSectionLayout layout = FMTAnalyzeNumberSection(section, separators, dbcs);
     if (!layout.field) return false;
     const char *end = section.data() + section.size();
 

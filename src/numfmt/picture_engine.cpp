@@ -111,7 +111,7 @@ bool FMTFormatNumberPic(FMTTextSink &out, const char *picture, FMTSeparators sep
     const FMTPictureSections sections = FMTSplitSections(picture);
     Choice chosen = ChooseSection(sections, negative, sign == 0);
     if (chosen.text.empty()) return true;
-    FMTSectionLayout layout = FMTNumberSectionLayout(chosen.text, separators, dbcs);
+    FMTSectionLayout layout = FMTAnalyzeNumberSection(chosen.text, separators, dbcs);
     // The value is rounded with its sign, which the text then drops: the
     // section (or the "-" written before it) shows the sign.
     NUMBER scaled;
@@ -141,7 +141,7 @@ bool FMTFormatNumberPic(FMTTextSink &out, const char *picture, FMTSeparators sep
             chosen = {index, sections.section[index]};
             if (chosen.text.empty()) return true;
             // The value shows as zero: zero with the new section's places.
-            layout = FMTNumberSectionLayout(chosen.text, separators, dbcs);
+            layout = FMTAnalyzeNumberSection(chosen.text, separators, dbcs);
             FMTRoundToText(FMTZeroNumber(), layout.places, rounded);
             magnitude = magnitudeOf(rounded, &point);
         }

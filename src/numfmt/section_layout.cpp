@@ -2,7 +2,6 @@
 #include "numfmt/picture_syntax.h"
 
 #include <cstddef>
-#include <cstring>
 
 namespace {
 
@@ -86,71 +85,4 @@ private:
 
 FMTSectionLayout FMTAnalyzeNumberSection(std::string_view section, FMTSeparators separators, bool dbcs) {
     return SectionReader(section, separators, dbcs).Analyze();
-}
-
-namespace {
-
-// A section's layout with its pointers kept as offsets, so that it serves
-// any copy of the section's text.
-struct RememberedLayout {
-    static constexpr size_t kTextMax = 64;
-    char text[kTextMax];
-    size_t size = 0; // 0: an empty slot
-    FMTSeparators separators{};
-    bool dbcs = false;
-    ptrdiff_t field = -1; // -1: no digit field
-    int places = 0;
-    int zeros = 0;
-    int minPlaces = 0;
-    bool grouping = false;
-    size_t suffixAt = 0;
-
-    bool Matches(std::string_view section, FMTSeparators s, bool d) const {
-        return size == section.size() && size != 0 && separators.thousand == s.thousand &&
-               separators.decimal == s.decimal && dbcs == d && std::memcmp(text, section.data(), size) == 0;
-    }
-
-    void Keep(std::string_view section, FMTSeparators s, bool d, const FMTSectionLayout &layout) {
-        section.copy(text, section.size());
-        size = section.size();
-        separators = s;
-        dbcs = d;
-        field = layout.field ? layout.field - section.data() : -1;
-        places = layout.places;
-        zeros = layout.zeros;
-        minPlaces = layout.minPlaces;
-        grouping = layout.grouping;
-        suffixAt = static_cast<size_t>(layout.suffix.data() - section.data());
-    }
-
-    FMTSectionLayout On(std::string_view section) const {
-        FMTSectionLayout layout;
-        if (field < 0) return layout;
-        layout.field = section.data() + field;
-        layout.places = places;
-        layout.zeros = zeros;
-        layout.minPlaces = minPlaces;
-        layout.grouping = grouping;
-        layout.suffix = section.substr(suffixAt);
-        return layout;
-    }
-};
-
-// The layouts this thread analyzed last: a picture's sections are read over
-// and over, and positive and negative values take turns.
-constexpr size_t kRememberedLayouts = 4;
-thread_local RememberedLayout tLayouts[kRememberedLayouts];
-thread_local size_t tNextLayoutSlot = 0;
-
-} // namespace
-
-FMTSectionLayout FMTNumberSectionLayout(std::string_view section, FMTSeparators separators, bool dbcs) {
-    for (const RememberedLayout &remembered : tLayouts)
-        if (remembered.Matches(section, separators, dbcs)) return remembered.On(section);
-    const FMTSectionLayout layout = FMTAnalyzeNumberSection(section, separators, dbcs);
-    if (!section.empty() && section.size() <= RememberedLayout::kTextMax) {
-        tLayouts[tNextLayoutSlot].Keep(section, separators, dbcs, layout);
-        tNextLayoutSlot = (tNextLayoutSlot + 1) % kRememberedLayouts;
-    }
-    return layout;
 }
