@@ -2,6 +2,7 @@
 #include "numfmt/number_rounding.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "number/number_core.h"
@@ -29,19 +30,32 @@ struct DecimalDigits {
     bool negative = false;
 };
 
-// Writes base-100 digits as decimal characters, without the "0" a first
-// digit below 10 has in front and without trailing "0"s.
-void PutDigits(DecimalDigits &d, const uint8_t *digits, int count, int exponent) {
-    char *out = d.chars;
-    const bool shortFirst = digits[0] < 10;
-    if (!shortFirst) *out++ = static_cast<char>('0' + digits[0] / 10);
-    *out++ = static_cast<char>('0' + digits[0] % 10);
-    for (int i = 1; i < count; ++i) {
-        *out++ = static_cast<char>('0' + digits[i] / 10);
-        *out++ = static_cast<char>('0' + digits[i] % 10);
+// The two decimal characters of each base-100 digit.
+constexpr auto kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
     }
-    d.count = static_cast<int>(out - d.chars) - (digits[count - 1] % 10 == 0 ? 1 : 0);
-    d.point = 2 * exponent - (shortFirst ? 1 : 0);
+    return pairs;
+}();
+
+// Writes base-100 digits (the first and the last not 0) as decimal
+// characters, without the "0" a first digit below 10 has in front and
+// without trailing "0"s.  `digit(i)` gives the i-th digit.
+template <typename Digit> void PutDigits(DecimalDigits &d, Digit digit, int count, int exponent) {
+    const int first = digit(0);
+    char *out = d.chars;
+    if (first >= 10) *out++ = kDigitPairs[2 * first];
+    *out++ = kDigitPairs[2 * first + 1];
+    int last = first;
+    for (int i = 1; i < count; ++i) {
+        last = digit(i);
+        std::memcpy(out, &kDigitPairs[2 * last], 2);
+        out += 2;
+    }
+    d.count = static_cast<int>(out - d.chars) - (last % 10 == 0 ? 1 : 0);
+    d.point = 2 * exponent - (first < 10 ? 1 : 0);
 }
 
 // The digits of a record as the record was written: digit bytes in range, a
@@ -54,15 +68,13 @@ bool ReadWrittenDigits(const NUMBER &value, int length, DecimalDigits &d) {
     if (count < 1 || count > kNumMaxPositiveDigits || (negative && bytes[length - 1] != kNumTerminator)) return false;
     const int biased = (negative ? static_cast<uint8_t>(~bytes[0]) : bytes[0]) & 0x7F;
     if (biased < kNumMinBiased || biased > kNumMaxBiased) return false;
-    uint8_t digits[kNumMaxPositiveDigits];
-    for (int i = 0; i < count; ++i) {
-        const int digit = negative ? 100 - bytes[1 + i] : bytes[1 + i];
-        if (digit < 0 || digit > 99) return false;
-        digits[i] = static_cast<uint8_t>(digit);
-    }
-    if (digits[0] == 0 || digits[count - 1] == 0) return false;
+    const uint8_t *digits = bytes + 1;
+    const int base = negative ? 100 : 0, sign = negative ? -1 : 1;
+    for (int i = 0; i < count; ++i)
+        if (static_cast<unsigned>(base + sign * digits[i]) > 99) return false;
+    if (digits[0] == base || digits[count - 1] == base) return false;
     d.negative = negative;
-    PutDigits(d, digits, count, biased - kNumExponentBias);
+    PutDigits(d, [&](int i) { return base + sign * digits[i]; }, count, biased - kNumExponentBias);
     return true;
 }
 
@@ -77,8 +89,15 @@ bool ReadDigits(const NUMBER &value, DecimalDigits &d) {
     if (u.IsZero()) return true;
     if (u.biased < kNumMinBiased || u.biased > kNumMaxBiased) return false;
     d.negative = u.negative;
-    PutDigits(d, u.digits, u.count, u.Exponent());
+    PutDigits(d, [&u](int i) { return static_cast<int>(u.digits[i]); }, u.count, u.Exponent());
     return true;
+}
+
+// Writes n "0"s at p (none is the common case); returns their end.
+char *PutZeros(char *p, int n) {
+    if (n <= 0) return p;
+    std::memset(p, '0', static_cast<size_t>(n));
+    return p + n;
 }
 
 // Rounds the digits half away from zero to `places` places after the point.
@@ -125,15 +144,13 @@ bool PlainText(const DecimalDigits &d, FMTRoundedText &out) {
         const int shown = d.count < d.point ? d.count : d.point;
         std::memcpy(p, d.chars, static_cast<size_t>(shown));
         p += shown;
-        std::memset(p, '0', static_cast<size_t>(d.point - shown));
-        p += d.point - shown;
+        p = PutZeros(p, d.point - shown);
     }
     if (fraction > 0) {
         out.point = static_cast<int>(p - out.text);
         *p++ = '.';
         const int zeros = d.point < 0 ? -d.point : 0;
-        std::memset(p, '0', static_cast<size_t>(zeros));
-        p += zeros;
+        p = PutZeros(p, zeros);
         const int from = d.point > 0 ? d.point : 0;
         std::memcpy(p, d.chars + from, static_cast<size_t>(d.count - from));
         p += d.count - from;
@@ -185,8 +202,7 @@ bool FMTRoundToText(const NUMBER &value, int32_t places, FMTRoundedText &out) {
             out.text[size++] = '.';
         }
         const int missing = std::clamp(places - shown, 0, kFMTRoundedTextMax - size);
-        std::memset(out.text + size, '0', static_cast<size_t>(missing));
-        size += missing;
+        size = static_cast<int>(PutZeros(out.text + size, missing) - out.text);
     }
     out.text[size] = '\0';
     out.length = size;
