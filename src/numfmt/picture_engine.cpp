@@ -51,17 +51,30 @@ private:
         grouping_ = layout.grouping;
         for (int zeros = layout.zeros; zeros > integers; --zeros) PutIntegerDigit('0', zeros);
         for (int i = 0; i < integers; ++i) PutIntegerDigit(rounded[static_cast<size_t>(i)], integers - i);
-        if (fraction.empty()) return;
-        out_.Put(separators_.decimal);
-        out_.Put(fraction.substr(1));
+        if (!fraction.empty()) {
+            Hold(separators_.decimal);
+            for (char c : fraction.substr(1)) Hold(c);
+        }
+        out_.Put(held_, heldCount_);
+        heldCount_ = 0;
+    }
+
+    // The characters of the digit field are gathered and written a run at a
+    // time.
+    void Hold(char c) {
+        if (heldCount_ == sizeof held_) {
+            out_.Put(held_, heldCount_);
+            heldCount_ = 0;
+        }
+        held_[heldCount_++] = c;
     }
 
     // An integer digit with `positions` integer places still to write, this
     // one included: a separator goes before each group of three after the
     // first digit.
     void PutIntegerDigit(char digit, int positions) {
-        if (grouping_ && digitWritten_ && positions % 3 == 0) out_.Put(separators_.thousand);
-        out_.Put(digit);
+        if (grouping_ && digitWritten_ && positions % 3 == 0) Hold(separators_.thousand);
+        Hold(digit);
         digitWritten_ = true;
     }
 
@@ -70,6 +83,8 @@ private:
     const bool dbcs_;
     bool grouping_ = false;
     bool digitWritten_ = false;
+    char held_[64];
+    size_t heldCount_ = 0;
 };
 
 Choice ChooseSection(const FMTPictureSections &sections, bool negative, bool zero) {
