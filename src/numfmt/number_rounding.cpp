@@ -93,6 +93,13 @@ bool ReadDigits(const NUMBER &value, DecimalDigits &d) {
     return true;
 }
 
+// Copies the n characters at from to p; returns their end.  The runs are a
+// few characters long, shorter than the cost of a call.
+char *PutChars(char *p, const char *from, int n) {
+    for (int i = 0; i < n; ++i) *p++ = from[i];
+    return p;
+}
+
 // Writes n "0"s at p (none is the common case); returns their end.
 char *PutZeros(char *p, int n) {
     if (n <= 0) return p;
@@ -142,8 +149,7 @@ bool PlainText(const DecimalDigits &d, FMTRoundedText &out) {
     if (d.negative) *p++ = '-';
     if (d.point > 0) {
         const int shown = d.count < d.point ? d.count : d.point;
-        std::memcpy(p, d.chars, static_cast<size_t>(shown));
-        p += shown;
+        p = PutChars(p, d.chars, shown);
         p = PutZeros(p, d.point - shown);
     }
     if (fraction > 0) {
@@ -152,8 +158,7 @@ bool PlainText(const DecimalDigits &d, FMTRoundedText &out) {
         const int zeros = d.point < 0 ? -d.point : 0;
         p = PutZeros(p, zeros);
         const int from = d.point > 0 ? d.point : 0;
-        std::memcpy(p, d.chars + from, static_cast<size_t>(d.count - from));
-        p += d.count - from;
+        p = PutChars(p, d.chars + from, d.count - from);
     }
     out.length = static_cast<int>(p - out.text);
     return true;
@@ -213,8 +218,7 @@ int32_t FMTValueText(const NUMBER &value, char *out) {
     DecimalDigits digits;
     FMTRoundedText text;
     if (!ReadDigits(value, digits) || !PlainText(digits, text)) return NumToAscii(&value, out, kPlainWidth);
-    std::memcpy(out, text.text, static_cast<size_t>(text.length));
-    out[text.length] = '\0';
+    *PutChars(out, text.text, text.length) = '\0';
     return text.length;
 }
 
@@ -231,8 +235,8 @@ int FMTDecimalExponent(const NUMBER &value) {
     if (length >= 2 && NumIsValidLength(length)) {
         const bool negative = value.bExponent < 0x80;
         const uint8_t *digits = &value.bExponent + 1;
-        const int first = negative ? ((100 - digits[0]) % 100 + 100) % 100 : digits[0] % 100;
-        if (first != 0 && length - (negative ? 2 : 1) >= 1) {
+        const int first = negative ? 100 - digits[0] : digits[0];
+        if (first >= 1 && first <= 99 && length - (negative ? 2 : 1) >= 1) {
             const int biased = (negative ? static_cast<uint8_t>(~value.bExponent) : value.bExponent) & 0x7F;
             return 2 * (biased - kNumExponentBias) - (first < 10 ? 1 : 0);
         }
