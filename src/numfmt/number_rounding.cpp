@@ -74,7 +74,8 @@ bool ReadWrittenDigits(const NUMBER &value, int length, DecimalDigits &d) {
         if (static_cast<unsigned>(base + sign * digits[i]) > 99) return false;
     if (digits[0] == base || digits[count - 1] == base) return false;
     d.negative = negative;
-    PutDigits(d, [&](int i) { return base + sign * digits[i]; }, count, biased - kNumExponentBias);
+    PutDigits(
+        d, [&](int i) { return base + sign * digits[i]; }, count, biased - kNumExponentBias);
     return true;
 }
 
@@ -89,7 +90,8 @@ bool ReadDigits(const NUMBER &value, DecimalDigits &d) {
     if (u.IsZero()) return true;
     if (u.biased < kNumMinBiased || u.biased > kNumMaxBiased) return false;
     d.negative = u.negative;
-    PutDigits(d, [&u](int i) { return static_cast<int>(u.digits[i]); }, u.count, u.Exponent());
+    PutDigits(
+        d, [&u](int i) { return static_cast<int>(u.digits[i]); }, u.count, u.Exponent());
     return true;
 }
 

@@ -133,7 +133,8 @@ TEST(NumberRoundedText, TheArithmeticsRoundingAndText) {
         bool refused;
         const std::string expected = RoundedByTheArithmetic(value, places, &refused);
         FMTRoundedText text;
-        ASSERT_EQ(FMTRoundToText(value, places, text), !refused) << places << " places of " << numpic::Hex(std::string(reinterpret_cast<char *>(&value), 25));
+        ASSERT_EQ(FMTRoundToText(value, places, text), !refused)
+            << places << " places of " << numpic::Hex(std::string(reinterpret_cast<char *>(&value), 25));
         ASSERT_EQ(std::string(text.View()), expected)
             << places << " places of " << numpic::Hex(std::string(reinterpret_cast<char *>(&value), 25));
     }
