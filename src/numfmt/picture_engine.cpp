@@ -19,8 +19,8 @@ struct Choice {
 
 class SectionWriter {
 public:
-    SectionWriter(FMTTextSink &out, FMTSeparators separators)
-        : out_(out), separators_(separators), dbcs_(IntlInDBCSMode()) {}
+    SectionWriter(FMTTextSink &out, FMTSeparators separators, bool dbcs)
+        : out_(out), separators_(separators), dbcs_(dbcs) {}
 
     // Writes the section: the literal text before the digit field, the
     // rounded text R in the field, the literal text after it.
@@ -161,6 +161,7 @@ bool FMTFormatNumberPic(FMTTextSink &out, const char *picture, FMTSeparators sep
             magnitude = magnitudeOf(rounded, &point);
         }
     }
-    SectionWriter(out, separators).Write(chosen.text, layout, magnitude, point, negative && !sections.HasSemicolon());
+    SectionWriter(out, separators, dbcs)
+        .Write(chosen.text, layout, magnitude, point, negative && !sections.HasSemicolon());
     return !out.Overflowed();
 }

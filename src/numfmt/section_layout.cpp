@@ -14,17 +14,30 @@ public:
         FMTSectionLayout layout;
         layout.field = FindFirst([](char c) { return FMTIsPlaceholder(c); }, begin_);
         if (!layout.field) return layout;
-        const char *decimal = ReadField(layout);
-        const char *firstZero = FindFirst([](char c) { return c == '0'; }, layout.field);
-        if (firstZero) layout.zeros = CountZeros(firstZero, decimal ? decimal : end_);
-        const char *suffix = decimal     ? AfterPlaces(decimal, layout)
-                             : firstZero ? SkipWhile(firstZero, true)
-                                         : SkipWhile(layout.field, layout.grouping);
+        const Field field = ReadField(layout);
+        // The first "0" lies in the field, or else somewhere after it.
+        const char *firstZero =
+            field.firstZero ? field.firstZero : FindFirst([](char c) { return c == '0'; }, field.end);
+        if (field.decimal)
+            layout.zeros = firstZero && firstZero < field.decimal ? field.zerosBeforeDecimal : 0;
+        else if (firstZero)
+            layout.zeros = CountZeros(firstZero, end_);
+        const char *suffix = field.decimal ? AfterPlaces(field.decimal, layout)
+                             : firstZero   ? SkipWhile(firstZero, true)
+                                           : SkipWhile(layout.field, layout.grouping);
         layout.suffix = std::string_view(suffix, static_cast<size_t>(end_ - suffix));
         return layout;
     }
 
 private:
+    // What one walk over the digit field finds.
+    struct Field {
+        const char *end = nullptr;     // the first byte after it
+        const char *decimal = nullptr; // its first decimal separator
+        const char *firstZero = nullptr;
+        int zerosBeforeDecimal = 0; // its "0"s before the decimal separator
+    };
+
     bool IsThousand(const char *p) const { return FMTIsSingleAt(p, separators_.thousand, dbcs_); }
     bool IsDecimal(const char *p) const { return FMTIsSingleAt(p, separators_.decimal, dbcs_); }
     const char *Next(const char *p) const { return p + IntlCharWidth(p, dbcs_); }
@@ -36,21 +49,27 @@ private:
         return nullptr;
     }
 
-    // Walks the field; notes grouping and returns its decimal separator (null
-    // when it has none).
-    const char *ReadField(FMTSectionLayout &layout) const {
-        const char *decimal = nullptr;
-        for (const char *p = layout.field; p < end_; ++p) {
-            if (FMTIsPlaceholder(*p)) continue;
-            if (IsThousand(p)) {
+    // Walks the field, whose bytes are all single-byte characters, and notes
+    // grouping.
+    Field ReadField(FMTSectionLayout &layout) const {
+        Field field;
+        const char *p = layout.field;
+        for (; p < end_; ++p) {
+            if (FMTIsPlaceholder(*p)) {
+                if (*p == '0') {
+                    if (!field.firstZero) field.firstZero = p;
+                    if (!field.decimal) ++field.zerosBeforeDecimal;
+                }
+            } else if (IsThousand(p)) {
                 if (p + 1 < end_ && FMTIsPlaceholder(p[1])) layout.grouping = true;
             } else if (IsDecimal(p)) {
-                if (!decimal) decimal = p;
+                if (!field.decimal) field.decimal = p;
             } else {
                 break;
             }
         }
-        return decimal;
+        field.end = p;
+        return field;
     }
 
     int CountZeros(const char *from, const char *to) const {
