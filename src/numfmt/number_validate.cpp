@@ -45,14 +45,16 @@ std::string_view TakeSign(std::string_view text, bool *negative) {
 // at most three before the first.
 bool SeparatorsAreValid(std::string_view text, FMTSeparators separators) {
     const char decimal = separators.decimal, thousand = separators.thousand;
-    const size_t point = text.find(decimal);
-    if (point != std::string_view::npos) {
-        const std::string_view after = text.substr(point + 1);
-        if (after.find(decimal) != std::string_view::npos ||
-            (thousand && after.find(thousand) != std::string_view::npos))
-            return false;
+    size_t point = std::string_view::npos;
+    bool grouped = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (point != std::string_view::npos && (c == decimal || (thousand && c == thousand))) return false;
+        if (c == decimal && point == std::string_view::npos) point = i;
+        // A thousands separator that is also the decimal separator counts.
+        if (thousand && c == thousand) grouped = true;
     }
-    if (!thousand || text.find(thousand) == std::string_view::npos) return true;
+    if (!grouped) return true;
     int run = 0;
     for (size_t i = point == std::string_view::npos ? text.size() : point; i-- > 0;) {
         if (text[i] != thousand) {
