@@ -61,6 +61,14 @@ int NumPackRecord(NUMBER *out, const NumUnpacked &value, bool pad = false);
 // digits may remain.
 void NumMulSmall(NUMBER *n, int factor);
 
+// Reads a plain decimal number at text (digits with an optional point, then
+// an optional exponent; no white space, sign or "0x") and packs it with the
+// given sign: the characters read, 0 when there is no digit, -1 / -2 on
+// overflow / underflow (out untouched then).  NumAsciiToNumber reads its
+// decimal texts with it, and readers that checked a text already call it
+// straight.
+int NumReadDecimal(NUMBER *out, const char *text, bool negative);
+
 // The null value (length 0) and zero (01 C0).
 inline void NumSetNull(NUMBER *n) { n->bLength = 0; }
 inline void NumSetZero(NUMBER *n) {

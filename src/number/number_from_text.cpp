@@ -78,28 +78,41 @@ const char *ReadExponent(const char *p, int &exponent) {
 }
 
 // Packs 0.kept x 10^point; returns 1, or -1 / -2 on overflow / underflow.
+// Digit characters pair into base-100 digits, behind a "0" when the decimal
+// exponent is odd and before one when a character is left over.
 int PackDecimal(NUMBER *out, const DecimalDigits &d, bool negative) {
     int decimalExponent = kDecimalBias + d.point;
     if (decimalExponent < 0) return -2;
-    char chars[kKeptCharacters + 2];
-    int n = 0;
+    uint8_t digits[kNumWorkDigits];
+    int count = 0, i = 0;
     if (decimalExponent % 2 != 0) {
-        chars[n++] = '0';
+        digits[count++] = static_cast<uint8_t>(d.keptCount > 0 ? d.kept[i++] - '0' : 0);
         ++decimalExponent;
     }
-    std::memcpy(chars + n, d.kept, static_cast<size_t>(d.keptCount));
-    n += d.keptCount;
-    if (n % 2 != 0) chars[n++] = '0';
+    for (; i + 1 < d.keptCount; i += 2)
+        digits[count++] = static_cast<uint8_t>((d.kept[i] - '0') * 10 + d.kept[i + 1] - '0');
+    if (i < d.keptCount) digits[count++] = static_cast<uint8_t>((d.kept[i] - '0') * 10);
     const int biased = decimalExponent / 2;
     if (biased > kNumMaxBiased) return -1;
-    uint8_t digits[kNumWorkDigits];
-    for (int i = 0; i < n / 2; ++i)
-        digits[i] = static_cast<uint8_t>((chars[2 * i] - '0') * 10 + chars[2 * i + 1] - '0');
-    NumPackRecord(out, digits, n / 2, negative, biased);
+    NumPackRecord(out, digits, count, negative, biased);
     return 1;
 }
 
 } // namespace
+
+int NumReadDecimal(NUMBER *out, const char *text, bool negative) {
+    DecimalDigits digits;
+    const char *p = ReadMantissa(text, digits);
+    if (!digits.sawDigit) return 0;
+    int exponent;
+    p = ReadExponent(p, exponent);
+    if (!p) return -1;
+    // The exponent field is at most four digits, the point at most a few
+    // hundred places either way: no overflow in int.
+    digits.point += exponent;
+    const int packed = PackDecimal(out, digits, negative);
+    return packed < 1 ? packed : static_cast<int>(p - text);
+}
 
 extern "C" {
 
@@ -116,21 +129,12 @@ int32_t ORVEXAPI NumAsciiToNumber(NUMBER *out, const char *text) {
         const char *start = negative ? signAt : p;
         return static_cast<int32_t>(start - text) + NumHexAsciiToNumber(out, start);
     }
-    DecimalDigits digits;
-    p = ReadMantissa(p, digits);
-    if (!digits.sawDigit) return 0;
-    int exponent;
-    p = ReadExponent(p, exponent);
-    if (!p) return -1;
-    // The exponent field is at most four digits, the point at most a few
-    // hundred places either way: no overflow in int.
-    digits.point += exponent;
-    const int packed = PackDecimal(out, digits, negative);
-    if (packed < 1) {
+    const int32_t read = NumReadDecimal(out, p, negative);
+    if (read < 1) {
         NumSetNull(out);
-        return packed;
+        return read;
     }
-    return static_cast<int32_t>(p - text);
+    return static_cast<int32_t>(p - text) + read;
 }
 
 int32_t ORVEXAPI NumHexAsciiToNumber(NUMBER *out, const char *text) {

@@ -2,6 +2,7 @@
 #include "numfmt/number_rounding.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "number/number_core.h"
@@ -29,20 +30,32 @@ struct DecimalDigits {
     bool negative = false;
 };
 
-// Writes base-100 digits as decimal characters, without the "0" a first
-// digit below 10 has in front and without trailing "0"s.
-void PutDigits(DecimalDigits &d, const uint8_t *digits, int count, int exponent) {
+// The two decimal characters of each base-100 digit.
+constexpr auto kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+// Writes base-100 digits (the first and the last not 0) as decimal
+// characters, without the "0" a first digit below 10 has in front and
+// without trailing "0"s.  `digit(i)` gives the i-th digit.
+template <typename Digit> void PutDigits(DecimalDigits &d, Digit digit, int count, int exponent) {
+    const int first = digit(0);
     char *out = d.chars;
-    for (int i = 0; i < count; ++i) {
-        *out++ = static_cast<char>('0' + digits[i] / 10);
-        *out++ = static_cast<char>('0' + digits[i] % 10);
+    if (first >= 10) *out++ = kDigitPairs[2 * first];
+    *out++ = kDigitPairs[2 * first + 1];
+    int last = first;
+    for (int i = 1; i < count; ++i) {
+        last = digit(i);
+        std::memcpy(out, &kDigitPairs[2 * last], 2);
+        out += 2;
     }
-    d.count = 2 * count - (digits[count - 1] % 10 == 0 ? 1 : 0);
-    d.point = 2 * exponent;
-    if (digits[0] < 10) {
-        std::memmove(d.chars, d.chars + 1, static_cast<size_t>(--d.count));
-        --d.point;
-    }
+    d.count = static_cast<int>(out - d.chars) - (last % 10 == 0 ? 1 : 0);
+    d.point = 2 * exponent - (first < 10 ? 1 : 0);
 }
 
 // The digits of a record as the record was written: digit bytes in range, a
@@ -55,15 +68,14 @@ bool ReadWrittenDigits(const NUMBER &value, int length, DecimalDigits &d) {
     if (count < 1 || count > kNumMaxPositiveDigits || (negative && bytes[length - 1] != kNumTerminator)) return false;
     const int biased = (negative ? static_cast<uint8_t>(~bytes[0]) : bytes[0]) & 0x7F;
     if (biased < kNumMinBiased || biased > kNumMaxBiased) return false;
-    uint8_t digits[kNumMaxPositiveDigits];
-    for (int i = 0; i < count; ++i) {
-        const int digit = negative ? 100 - bytes[1 + i] : bytes[1 + i];
-        if (digit < 0 || digit > 99) return false;
-        digits[i] = static_cast<uint8_t>(digit);
-    }
-    if (digits[0] == 0 || digits[count - 1] == 0) return false;
+    const uint8_t *digits = bytes + 1;
+    const int base = negative ? 100 : 0, sign = negative ? -1 : 1;
+    for (int i = 0; i < count; ++i)
+        if (static_cast<unsigned>(base + sign * digits[i]) > 99) return false;
+    if (digits[0] == base || digits[count - 1] == base) return false;
     d.negative = negative;
-    PutDigits(d, digits, count, biased - kNumExponentBias);
+    PutDigits(
+        d, [&](int i) { return base + sign * digits[i]; }, count, biased - kNumExponentBias);
     return true;
 }
 
@@ -78,8 +90,23 @@ bool ReadDigits(const NUMBER &value, DecimalDigits &d) {
     if (u.IsZero()) return true;
     if (u.biased < kNumMinBiased || u.biased > kNumMaxBiased) return false;
     d.negative = u.negative;
-    PutDigits(d, u.digits, u.count, u.Exponent());
+    PutDigits(
+        d, [&u](int i) { return static_cast<int>(u.digits[i]); }, u.count, u.Exponent());
     return true;
+}
+
+// Copies the n characters at from to p; returns their end.  The runs are a
+// few characters long, shorter than the cost of a call.
+char *PutChars(char *p, const char *from, int n) {
+    for (int i = 0; i < n; ++i) *p++ = from[i];
+    return p;
+}
+
+// Writes n "0"s at p (none is the common case); returns their end.
+char *PutZeros(char *p, int n) {
+    if (n <= 0) return p;
+    std::memset(p, '0', static_cast<size_t>(n));
+    return p + n;
 }
 
 // Rounds the digits half away from zero to `places` places after the point.
@@ -107,6 +134,7 @@ void RoundDigits(DecimalDigits &d, int32_t places) {
 // The plain text of rounded digits as NumToAscii writes it at kPlainWidth;
 // false when it would not fit that width (the general path decides then).
 bool PlainText(const DecimalDigits &d, FMTRoundedText &out) {
+    out.point = -1;
     if (d.count == 0) {
         out.text[0] = '0';
         out.length = 1;
@@ -123,19 +151,16 @@ bool PlainText(const DecimalDigits &d, FMTRoundedText &out) {
     if (d.negative) *p++ = '-';
     if (d.point > 0) {
         const int shown = d.count < d.point ? d.count : d.point;
-        std::memcpy(p, d.chars, static_cast<size_t>(shown));
-        p += shown;
-        std::memset(p, '0', static_cast<size_t>(d.point - shown));
-        p += d.point - shown;
+        p = PutChars(p, d.chars, shown);
+        p = PutZeros(p, d.point - shown);
     }
     if (fraction > 0) {
+        out.point = static_cast<int>(p - out.text);
         *p++ = '.';
         const int zeros = d.point < 0 ? -d.point : 0;
-        std::memset(p, '0', static_cast<size_t>(zeros));
-        p += zeros;
+        p = PutZeros(p, zeros);
         const int from = d.point > 0 ? d.point : 0;
-        std::memcpy(p, d.chars + from, static_cast<size_t>(d.count - from));
-        p += d.count - from;
+        p = PutChars(p, d.chars + from, d.count - from);
     }
     out.length = static_cast<int>(p - out.text);
     return true;
@@ -148,6 +173,8 @@ bool GeneralText(const NUMBER &value, int32_t places, FMTRoundedText &out) {
     const int32_t length = NumToAscii(&rounded, out.text, kPlainWidth);
     if (length <= 0 || std::memchr(out.text, 'E', static_cast<size_t>(length))) return false;
     out.length = length;
+    const char *point = static_cast<const char *>(std::memchr(out.text, '.', static_cast<size_t>(length)));
+    out.point = point ? static_cast<int>(point - out.text) : -1;
     return true;
 }
 
@@ -156,6 +183,7 @@ bool GeneralText(const NUMBER &value, int32_t places, FMTRoundedText &out) {
 bool FMTRoundToText(const NUMBER &value, int32_t places, FMTRoundedText &out) {
     out.text[0] = '\0';
     out.length = 0;
+    out.point = -1;
     if (NumLengthOf(&value) == 0) return true;
     // Rounding on the record's own digits gives the text of NumRound and
     // NumToAscii at a fraction of their cost; texts that would not be plain
@@ -170,16 +198,18 @@ bool FMTRoundToText(const NUMBER &value, int32_t places, FMTRoundedText &out) {
     if (!done && !GeneralText(value, places, out)) {
         out.text[0] = '\0';
         out.length = 0;
+        out.point = -1;
         return false;
     }
     int size = out.length;
     if (places > 0) {
-        const char *point = static_cast<const char *>(std::memchr(out.text, '.', static_cast<size_t>(size)));
-        if (!point) out.text[size++] = '.';
-        const int shown = point ? out.length - static_cast<int>(point - out.text) - 1 : 0;
+        const int shown = out.point >= 0 ? out.length - out.point - 1 : 0;
+        if (out.point < 0) {
+            out.point = size;
+            out.text[size++] = '.';
+        }
         const int missing = std::clamp(places - shown, 0, kFMTRoundedTextMax - size);
-        std::memset(out.text + size, '0', static_cast<size_t>(missing));
-        size += missing;
+        size = static_cast<int>(PutZeros(out.text + size, missing) - out.text);
     }
     out.text[size] = '\0';
     out.length = size;
@@ -190,8 +220,7 @@ int32_t FMTValueText(const NUMBER &value, char *out) {
     DecimalDigits digits;
     FMTRoundedText text;
     if (!ReadDigits(value, digits) || !PlainText(digits, text)) return NumToAscii(&value, out, kPlainWidth);
-    std::memcpy(out, text.text, static_cast<size_t>(text.length));
-    out[text.length] = '\0';
+    *PutChars(out, text.text, text.length) = '\0';
     return text.length;
 }
 
@@ -203,6 +232,17 @@ bool FMTIsZeroText(std::string_view text) {
 
 int FMTDecimalExponent(const NUMBER &value) {
     const int length = NumLengthOf(&value);
+    // A record whose first digit is not 0, as every written one, tells its
+    // exponent at once; others are unpacked.
+    if (length >= 2 && NumIsValidLength(length)) {
+        const bool negative = value.bExponent < 0x80;
+        const uint8_t *digits = &value.bExponent + 1;
+        const int first = negative ? 100 - digits[0] : digits[0];
+        if (first >= 1 && first <= 99 && length - (negative ? 2 : 1) >= 1) {
+            const int biased = (negative ? static_cast<uint8_t>(~value.bExponent) : value.bExponent) & 0x7F;
+            return 2 * (biased - kNumExponentBias) - (first < 10 ? 1 : 0);
+        }
+    }
     const NumUnpacked u = NumUnpackRecord(&value, NumIsValidLength(length) ? length : 0);
     if (u.IsZero()) return 0;
     return 2 * u.Exponent() - (u.digits[0] < 10 ? 1 : 0);

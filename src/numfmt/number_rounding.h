@@ -14,6 +14,7 @@ constexpr int kFMTRoundedTextBuffer = 328;
 struct FMTRoundedText {
     char text[kFMTRoundedTextBuffer];
     int length;
+    int point; // where its "." stands; -1 without one
     std::string_view View() const { return {text, static_cast<size_t>(length)}; }
 };
 

@@ -20,19 +20,32 @@ constexpr int kHighestTextExponent = 108;
 // Exponents beyond this move any mantissa out of the NUMBER range.
 constexpr int32_t kLargestExponent = 400;
 
-// A literal text of a section, built in a copy of the section (it is never
-// longer than the section).
-class LiteralText {
-public:
-    explicit LiteralText(std::string_view section) : storage_(section), sink_(storage_.Data(), section.size() + 1) {}
-    bool Ok() const { return storage_.Ok(); }
-    void Put(const char *p, int width) { sink_.Put(p, static_cast<size_t>(width)); }
-    std::string_view View() const { return {sink_.Data(), sink_.Size()}; }
+// Whether `text` shows literal picture text [from, to) from its start: the
+// number of bytes it takes, or 0 when it does not (or the literal is empty).
+// With pads, "_" and its character show nothing and run `pad` first.
+template <typename Pad>
+size_t LiteralLengthAt(const char *text, const char *from, const char *to, bool dbcs, bool pads, Pad pad) {
+    size_t matched = 0;
+    bool same = true;
+    FMTReadLiteral(
+        from, to, dbcs, pads,
+        [&](const char *p, int width) {
+            same = same && std::strncmp(text + matched, p, static_cast<size_t>(width)) == 0;
+            matched += static_cast<size_t>(width);
+        },
+        pad);
+    return same ? matched : 0;
+}
 
-private:
-    FMTScratchText storage_;
-    FMTTextSink sink_;
-};
+// The length of literal picture text [from, to) as shown, "_" and its
+// character showing nothing; *pads tells whether there was one.
+size_t LiteralLength(const char *from, const char *to, bool dbcs, bool *pads) {
+    size_t length = 0;
+    FMTReadLiteral(
+        from, to, dbcs, true, [&](const char *, int width) { length += static_cast<size_t>(width); },
+        [pads] { *pads = true; });
+    return length;
+}
 
 // A text that is not empty, read in the settings' number form.
 bool ValidateNumber(char *text, const FMTNumberReading &reading, NUMBER *value) {
@@ -109,17 +122,13 @@ bool FMTStripPictureText(char *text, std::string_view section, bool *percent, bo
                          FMTSeparators separators) {
     *percent = false;
     const bool dbcs = IntlInDBCSMode();
-    const FMTSectionLayout layout = FMTNumberSectionLayout(section, separators, dbcs);
+    const FMTSectionLayout layout = FMTAnalyzeNumberSection(section, separators, dbcs);
     if (!layout.field) return false;
     const char *end = section.data() + section.size();
 
-    LiteralText prefix(section);
-    if (!prefix.Ok()) return false;
-    FMTReadLiteral(
-        section.data(), layout.field, dbcs, false, [&](const char *p, int w) { prefix.Put(p, w); }, [] {});
     char *start = allowLeadingMinus && text[0] == '-' ? text + 1 : text;
-    if (FMTStartsWith(start, prefix.View()))
-        std::memmove(start, start + prefix.View().size(), std::strlen(start) - prefix.View().size() + 1);
+    if (const size_t prefix = LiteralLengthAt(start, section.data(), layout.field, dbcs, false, [] {}))
+        std::memmove(start, start + prefix, std::strlen(start) - prefix + 1);
 
     const char *p = layout.field;
     while (p < end && (FMTIsPlaceholder(*p) || FMTIsSingleAt(p, separators.decimal, dbcs) ||
@@ -127,14 +136,14 @@ bool FMTStripPictureText(char *text, std::string_view section, bool *percent, bo
         ++p;
     if (p == end) return true;
     *percent = *p == '%' && std::strchr(text, '%') != nullptr;
-    LiteralText suffix(section);
-    if (!suffix.Ok()) return false;
-    FMTReadLiteral(
-        p, end, dbcs, true, [&](const char *q, int w) { suffix.Put(q, w); }, [text] { IntlStripEndSpace(text, text); });
-    const std::string_view tail = suffix.View();
+    // "_" and its character trim the text's trailing white space; then the
+    // suffix's literal text goes from the end.
+    bool pads = false;
+    const size_t suffix = LiteralLength(p, end, dbcs, &pads);
+    if (pads) IntlStripEndSpace(text, text);
     const size_t length = std::strlen(text);
-    if (length >= tail.size() && std::memcmp(text + length - tail.size(), tail.data(), tail.size()) == 0)
-        text[length - tail.size()] = '\0';
+    if (length >= suffix && LiteralLengthAt(text + length - suffix, p, end, dbcs, true, [] {}) == suffix)
+        text[length - suffix] = '\0';
     return true;
 }
 

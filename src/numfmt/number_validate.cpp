@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "datetime/intl_profile.h"
+#include "number/number_core.h"
 #include "numfmt/number_rounding.h"
 #include "numfmt/number_unformat.h"
 #include "numfmt/numfmt_text.h"
@@ -24,58 +25,86 @@ bool EndsWith(const char *text, std::string_view tail) {
            std::memcmp(text + length - tail.size(), tail.data(), tail.size()) == 0;
 }
 
-// Takes a sign off either end: true when it was a minus.
-bool TakeSign(char *text) {
-    const size_t length = std::strlen(text);
-    if (length == 0) return false;
-    if (text[0] == '+' || text[0] == '-') {
-        const bool minus = text[0] == '-';
-        EraseAt(text, 0, 1);
-        return minus;
+// The text between its signs: a sign is taken off the front, or else off
+// the end; *negative tells whether it was a minus.
+std::string_view TakeSign(std::string_view text, bool *negative) {
+    *negative = false;
+    if (text.empty()) return text;
+    if (text.front() == '+' || text.front() == '-') {
+        *negative = text.front() == '-';
+        text.remove_prefix(1);
+    } else if (text.back() == '+' || text.back() == '-') {
+        *negative = text.back() == '-';
+        text.remove_suffix(1);
     }
-    if (text[length - 1] == '+' || text[length - 1] == '-') {
-        const bool minus = text[length - 1] == '-';
-        text[length - 1] = '\0';
-        return minus;
-    }
-    return false;
+    return text;
 }
 
 // Separators: at most one decimal separator, no thousands separator after
 // it, and thousands separators between groups of exactly three characters,
-// at most three before the first.  Removes the thousands separators.
-bool CheckSeparators(char *text, FMTSeparators separators) {
+// at most three before the first.
+bool SeparatorsAreValid(std::string_view text, FMTSeparators separators) {
     const char decimal = separators.decimal, thousand = separators.thousand;
-    char *point = std::strchr(text, decimal);
-    if (point && (std::strchr(point + 1, decimal) || (thousand && std::strchr(point + 1, thousand)))) return false;
-    if (!thousand || !std::strchr(text, thousand)) return true;
+    size_t point = std::string_view::npos;
+    bool grouped = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (point != std::string_view::npos && (c == decimal || (thousand && c == thousand))) return false;
+        if (c == decimal && point == std::string_view::npos) point = i;
+        // A thousands separator that is also the decimal separator counts.
+        if (thousand && c == thousand) grouped = true;
+    }
+    if (!grouped) return true;
     int run = 0;
-    for (const char *p = point ? point : text + std::strlen(text); p-- > text;) {
-        if (*p != thousand) {
+    for (size_t i = point == std::string_view::npos ? text.size() : point; i-- > 0;) {
+        if (text[i] != thousand) {
             ++run;
         } else {
             if (run != 3) return false;
             run = 0;
         }
     }
-    if (run > 3) return false;
-    char *out = text;
-    for (const char *p = text; *p; ++p)
-        if (*p != thousand) *out++ = *p;
-    *out = '\0';
-    return true;
+    return run <= 3;
 }
 
-// Digits and points, then optionally "e" or "E", digits, a sign and digits.
-bool HasNumberCharacters(const char *p) {
-    while (*p == '.' || IsDigit(*p)) ++p;
+// Writes the text to `out` (which may be where the text begins) without its
+// thousands separators and with its decimal separator as "."; returns the
+// end of what was written.
+char *PlainNumberText(std::string_view text, FMTSeparators separators, char *out) {
+    const char decimal = separators.decimal, thousand = separators.thousand;
+    bool pointWritten = decimal == '.';
+    for (char c : text) {
+        if (thousand && c == thousand) continue;
+        if (c == decimal && !pointWritten) {
+            c = '.';
+            pointWritten = true;
+        }
+        *out++ = c;
+    }
+    *out = '\0';
+    return out;
+}
+
+// Reads a plain number text: digits and points, then optionally "e" or "E",
+// digits, a sign and digits.  A text of only points and "0"s (also the
+// empty one) is zero.
+bool ReadPlainNumber(const char *text, NUMBER *value) {
+    const char *p = text;
+    bool zero = true;
+    for (; *p == '.' || IsDigit(*p); ++p) zero = zero && (*p == '.' || *p == '0');
     if (*p == 'e' || *p == 'E') {
+        zero = false;
         ++p;
         while (IsDigit(*p)) ++p;
         if (*p == '+' || *p == '-') ++p;
         while (IsDigit(*p)) ++p;
     }
-    return *p == '\0';
+    if (*p != '\0') return false;
+    if (zero) {
+        *value = FMTZeroNumber();
+        return true;
+    }
+    return NumReadDecimal(value, text, false) > 0;
 }
 
 } // namespace
@@ -126,14 +155,16 @@ void FMTStripCurrency(char *text, std::string_view symbol, bool after) {
 bool FMTValidateNumberText(char *text, bool currency, const FMTNumberReading &reading, NUMBER *value) {
     if (currency) FMTStripCurrency(text, reading.symbol, reading.position == 1 || reading.position == 3);
     FMTTrimBlanks(text);
-    const bool negative = TakeSign(text);
-    if (!CheckSeparators(text, reading.separators)) return false;
-    if (reading.separators.decimal != '.') {
-        if (char *point = std::strchr(text, reading.separators.decimal)) *point = '.';
-    }
-    if (!HasNumberCharacters(text)) return false;
-    NUMBER result = FMTZeroNumber();
-    if (!FMTIsZeroText(text) && NumAsciiToNumber(&result, text) <= 0) return false;
+    bool negative;
+    const std::string_view number = TakeSign(text, &negative);
+    if (!SeparatorsAreValid(number, reading.separators)) return false;
+    // The plain text is never longer than the number, so it is written over
+    // the text from its start.
+    PlainNumberText(number, reading.separators, text);
+    NUMBER result;
+    if (!ReadPlainNumber(text, &result)) return false;
+    // The magnitude is read first and then negated, as a negative value
+    // holds one digit less.
     if (negative) NumNegate(&result);
     *value = result;
     return true;

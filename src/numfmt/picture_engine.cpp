@@ -19,26 +19,27 @@ struct Choice {
 
 class SectionWriter {
 public:
-    SectionWriter(FMTTextSink &out, FMTSeparators separators)
-        : out_(out), separators_(separators), dbcs_(IntlInDBCSMode()) {}
+    SectionWriter(FMTTextSink &out, FMTSeparators separators, bool dbcs)
+        : out_(out), separators_(separators), dbcs_(dbcs) {}
 
     // Writes the section: the literal text before the digit field, the
     // rounded text R in the field, the literal text after it.
-    void Write(std::string_view section, const FMTSectionLayout &layout, std::string_view rounded, bool minus) {
+    // `point` is where the "." of R stands (npos without one).
+    void Write(std::string_view section, const FMTSectionLayout &layout, std::string_view rounded, size_t point,
+               bool minus) {
         if (minus) out_.Put('-');
         const char *end = section.data() + section.size();
         auto show = [this](const char *p, int width) { out_.Put(p, static_cast<size_t>(width)); };
         FMTReadLiteral(section.data(), layout.field ? layout.field : end, dbcs_, false, show, [] {});
         // A section without places shows its text alone.
         if (!layout.field) return;
-        WriteDigits(layout, rounded);
+        WriteDigits(layout, rounded, point);
         const char *suffix = layout.suffix.data();
         FMTReadLiteral(suffix, suffix + layout.suffix.size(), dbcs_, true, show, [this] { out_.Put(' '); });
     }
 
 private:
-    void WriteDigits(const FMTSectionLayout &layout, std::string_view rounded) {
-        const size_t point = rounded.find('.');
+    void WriteDigits(const FMTSectionLayout &layout, std::string_view rounded, size_t point) {
         const int integers = static_cast<int>(point == std::string_view::npos ? rounded.size() : point);
         std::string_view fraction = point == std::string_view::npos ? std::string_view() : rounded.substr(point);
         // Places beyond the "0" places show only when significant; without
@@ -50,17 +51,30 @@ private:
         grouping_ = layout.grouping;
         for (int zeros = layout.zeros; zeros > integers; --zeros) PutIntegerDigit('0', zeros);
         for (int i = 0; i < integers; ++i) PutIntegerDigit(rounded[static_cast<size_t>(i)], integers - i);
-        if (fraction.empty()) return;
-        out_.Put(separators_.decimal);
-        out_.Put(fraction.substr(1));
+        if (!fraction.empty()) {
+            Hold(separators_.decimal);
+            for (char c : fraction.substr(1)) Hold(c);
+        }
+        out_.Put(held_, heldCount_);
+        heldCount_ = 0;
+    }
+
+    // The characters of the digit field are gathered and written a run at a
+    // time.
+    void Hold(char c) {
+        if (heldCount_ == sizeof held_) {
+            out_.Put(held_, heldCount_);
+            heldCount_ = 0;
+        }
+        held_[heldCount_++] = c;
     }
 
     // An integer digit with `positions` integer places still to write, this
     // one included: a separator goes before each group of three after the
     // first digit.
     void PutIntegerDigit(char digit, int positions) {
-        if (grouping_ && digitWritten_ && positions % 3 == 0) out_.Put(separators_.thousand);
-        out_.Put(digit);
+        if (grouping_ && digitWritten_ && positions % 3 == 0) Hold(separators_.thousand);
+        Hold(digit);
         digitWritten_ = true;
     }
 
@@ -69,6 +83,8 @@ private:
     const bool dbcs_;
     bool grouping_ = false;
     bool digitWritten_ = false;
+    char held_[64];
+    size_t heldCount_ = 0;
 };
 
 Choice ChooseSection(const FMTPictureSections &sections, bool negative, bool zero) {
@@ -110,7 +126,7 @@ bool FMTFormatNumberPic(FMTTextSink &out, const char *picture, FMTSeparators sep
     const FMTPictureSections sections = FMTSplitSections(picture);
     Choice chosen = ChooseSection(sections, negative, sign == 0);
     if (chosen.text.empty()) return true;
-    FMTSectionLayout layout = FMTNumberSectionLayout(chosen.text, separators, dbcs);
+    FMTSectionLayout layout = FMTAnalyzeNumberSection(chosen.text, separators, dbcs);
     // The value is rounded with its sign, which the text then drops: the
     // section (or the "-" written before it) shows the sign.
     NUMBER scaled;
@@ -121,8 +137,18 @@ bool FMTFormatNumberPic(FMTTextSink &out, const char *picture, FMTSeparators sep
     }
     FMTRoundedText rounded;
     if (!FMTRoundToText(*a, layout.places, rounded)) return false;
-    std::string_view magnitude = rounded.View();
-    if (magnitude.starts_with('-')) magnitude.remove_prefix(1);
+    // The text without its sign, and where its point stands.
+    auto magnitudeOf = [](const FMTRoundedText &text, size_t *point) {
+        std::string_view view = text.View();
+        *point = text.point < 0 ? std::string_view::npos : static_cast<size_t>(text.point);
+        if (view.starts_with('-')) {
+            view.remove_prefix(1);
+            if (*point != std::string_view::npos) --*point;
+        }
+        return view;
+    };
+    size_t point;
+    std::string_view magnitude = magnitudeOf(rounded, &point);
 
     if (FMTIsZeroText(magnitude)) {
         const int index = ZeroSectionFor(sections, chosen, negative);
@@ -130,11 +156,12 @@ bool FMTFormatNumberPic(FMTTextSink &out, const char *picture, FMTSeparators sep
             chosen = {index, sections.section[index]};
             if (chosen.text.empty()) return true;
             // The value shows as zero: zero with the new section's places.
-            layout = FMTNumberSectionLayout(chosen.text, separators, dbcs);
+            layout = FMTAnalyzeNumberSection(chosen.text, separators, dbcs);
             FMTRoundToText(FMTZeroNumber(), layout.places, rounded);
-            magnitude = rounded.View();
+            magnitude = magnitudeOf(rounded, &point);
         }
     }
-    SectionWriter(out, separators).Write(chosen.text, layout, magnitude, negative && !sections.HasSemicolon());
+    SectionWriter(out, separators, dbcs)
+        .Write(chosen.text, layout, magnitude, point, negative && !sections.HasSemicolon());
     return !out.Overflowed();
 }

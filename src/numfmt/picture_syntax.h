@@ -73,6 +73,3 @@ struct FMTSectionLayout {
 // Analyzes a section.  The digit field begins at the section's first "#" or
 // "0", wherever it stands, and runs over "#", "0" and the two separators.
 FMTSectionLayout FMTAnalyzeNumberSection(std::string_view section, FMTSeparators separators, bool dbcs);
-// As FMTAnalyzeNumberSection, answered from the calling thread's last few
-// analyses when one of them was of the same text with the same separators.
-FMTSectionLayout FMTNumberSectionLayout(std::string_view section, FMTSeparators separators, bool dbcs);

@@ -2,7 +2,6 @@
 #include "numfmt/picture_syntax.h"
 
 #include <cstddef>
-#include <cstring>
 
 namespace {
 
@@ -15,17 +14,30 @@ public:
         FMTSectionLayout layout;
         layout.field = FindFirst([](char c) { return FMTIsPlaceholder(c); }, begin_);
         if (!layout.field) return layout;
-        const char *decimal = ReadField(layout);
-        const char *firstZero = FindFirst([](char c) { return c == '0'; }, layout.field);
-        if (firstZero) layout.zeros = CountZeros(firstZero, decimal ? decimal : end_);
-        const char *suffix = decimal     ? AfterPlaces(decimal, layout)
-                             : firstZero ? SkipWhile(firstZero, true)
-                                         : SkipWhile(layout.field, layout.grouping);
+        const Field field = ReadField(layout);
+        // The first "0" lies in the field, or else somewhere after it.
+        const char *firstZero =
+            field.firstZero ? field.firstZero : FindFirst([](char c) { return c == '0'; }, field.end);
+        if (field.decimal)
+            layout.zeros = firstZero && firstZero < field.decimal ? field.zerosBeforeDecimal : 0;
+        else if (firstZero)
+            layout.zeros = CountZeros(firstZero, end_);
+        const char *suffix = field.decimal ? AfterPlaces(field.decimal, layout)
+                             : firstZero   ? SkipWhile(firstZero, true)
+                                           : SkipWhile(layout.field, layout.grouping);
         layout.suffix = std::string_view(suffix, static_cast<size_t>(end_ - suffix));
         return layout;
     }
 
 private:
+    // What one walk over the digit field finds.
+    struct Field {
+        const char *end = nullptr;     // the first byte after it
+        const char *decimal = nullptr; // its first decimal separator
+        const char *firstZero = nullptr;
+        int zerosBeforeDecimal = 0; // its "0"s before the decimal separator
+    };
+
     bool IsThousand(const char *p) const { return FMTIsSingleAt(p, separators_.thousand, dbcs_); }
     bool IsDecimal(const char *p) const { return FMTIsSingleAt(p, separators_.decimal, dbcs_); }
     const char *Next(const char *p) const { return p + IntlCharWidth(p, dbcs_); }
@@ -37,21 +49,27 @@ private:
         return nullptr;
     }
 
-    // Walks the field; notes grouping and returns its decimal separator (null
-    // when it has none).
-    const char *ReadField(FMTSectionLayout &layout) const {
-        const char *decimal = nullptr;
-        for (const char *p = layout.field; p < end_; ++p) {
-            if (FMTIsPlaceholder(*p)) continue;
-            if (IsThousand(p)) {
+    // Walks the field, whose bytes are all single-byte characters, and notes
+    // grouping.
+    Field ReadField(FMTSectionLayout &layout) const {
+        Field field;
+        const char *p = layout.field;
+        for (; p < end_; ++p) {
+            if (FMTIsPlaceholder(*p)) {
+                if (*p == '0') {
+                    if (!field.firstZero) field.firstZero = p;
+                    if (!field.decimal) ++field.zerosBeforeDecimal;
+                }
+            } else if (IsThousand(p)) {
                 if (p + 1 < end_ && FMTIsPlaceholder(p[1])) layout.grouping = true;
             } else if (IsDecimal(p)) {
-                if (!decimal) decimal = p;
+                if (!field.decimal) field.decimal = p;
             } else {
                 break;
             }
         }
-        return decimal;
+        field.end = p;
+        return field;
     }
 
     int CountZeros(const char *from, const char *to) const {
@@ -86,71 +104,4 @@ private:
 
 FMTSectionLayout FMTAnalyzeNumberSection(std::string_view section, FMTSeparators separators, bool dbcs) {
     return SectionReader(section, separators, dbcs).Analyze();
-}
-
-namespace {
-
-// A section's layout with its pointers kept as offsets, so that it serves
-// any copy of the section's text.
-struct RememberedLayout {
-    static constexpr size_t kTextMax = 64;
-    char text[kTextMax];
-    size_t size = 0; // 0: an empty slot
-    FMTSeparators separators{};
-    bool dbcs = false;
-    ptrdiff_t field = -1; // -1: no digit field
-    int places = 0;
-    int zeros = 0;
-    int minPlaces = 0;
-    bool grouping = false;
-    size_t suffixAt = 0;
-
-    bool Matches(std::string_view section, FMTSeparators s, bool d) const {
-        return size == section.size() && size != 0 && separators.thousand == s.thousand &&
-               separators.decimal == s.decimal && dbcs == d && std::memcmp(text, section.data(), size) == 0;
-    }
-
-    void Keep(std::string_view section, FMTSeparators s, bool d, const FMTSectionLayout &layout) {
-        section.copy(text, section.size());
-        size = section.size();
-        separators = s;
-        dbcs = d;
-        field = layout.field ? layout.field - section.data() : -1;
-        places = layout.places;
-        zeros = layout.zeros;
-        minPlaces = layout.minPlaces;
-        grouping = layout.grouping;
-        suffixAt = static_cast<size_t>(layout.suffix.data() - section.data());
-    }
-
-    FMTSectionLayout On(std::string_view section) const {
-        FMTSectionLayout layout;
-        if (field < 0) return layout;
-        layout.field = section.data() + field;
-        layout.places = places;
-        layout.zeros = zeros;
-        layout.minPlaces = minPlaces;
-        layout.grouping = grouping;
-        layout.suffix = section.substr(suffixAt);
-        return layout;
-    }
-};
-
-// The layouts this thread analyzed last: a picture's sections are read over
-// and over, and positive and negative values take turns.
-constexpr size_t kRememberedLayouts = 4;
-thread_local RememberedLayout tLayouts[kRememberedLayouts];
-thread_local size_t tNextLayoutSlot = 0;
-
-} // namespace
-
-FMTSectionLayout FMTNumberSectionLayout(std::string_view section, FMTSeparators separators, bool dbcs) {
-    for (const RememberedLayout &remembered : tLayouts)
-        if (remembered.Matches(section, separators, dbcs)) return remembered.On(section);
-    const FMTSectionLayout layout = FMTAnalyzeNumberSection(section, separators, dbcs);
-    if (!section.empty() && section.size() <= RememberedLayout::kTextMax) {
-        tLayouts[tNextLayoutSlot].Keep(section, separators, dbcs, layout);
-        tNextLayoutSlot = (tNextLayoutSlot + 1) % kRememberedLayouts;
-    }
-    return layout;
 }

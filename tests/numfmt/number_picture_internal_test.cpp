@@ -133,39 +133,11 @@ TEST(NumberRoundedText, TheArithmeticsRoundingAndText) {
         bool refused;
         const std::string expected = RoundedByTheArithmetic(value, places, &refused);
         FMTRoundedText text;
-        ASSERT_EQ(FMTRoundToText(value, places, text), !refused) << places << " places of " << numpic::Hex(std::string(reinterpret_cast<char *>(&value), 25));
+        ASSERT_EQ(FMTRoundToText(value, places, text), !refused)
+            << places << " places of " << numpic::Hex(std::string(reinterpret_cast<char *>(&value), 25));
         ASSERT_EQ(std::string(text.View()), expected)
             << places << " places of " << numpic::Hex(std::string(reinterpret_cast<char *>(&value), 25));
     }
 }
 
 } // namespace
-
-// A remembered layout answers only for the same text with the same
-// separators, and points into the text it is asked about.
-TEST(NumberSectionLayouts, RememberedLayoutsMatchFreshAnalyses) {
-    const FMTSeparators comma{',', '.'}, point{'.', ','};
-    struct Case {
-        std::string section;
-        FMTSeparators separators;
-    } cases[] = {
-        {"#,##0.00", comma}, {"#,##0.00", point}, {"#.##0,00", point}, {"(#,##0.00)", comma},
-        {"0.0%", comma},     {"abc", comma},      {"#,##0.00", comma}, {"'x'#0.0#' kg'", comma},
-        {"#.##0,00", point}, {"(#,##0.00)", comma},
-    };
-    for (int round = 0; round < 2; ++round) {
-        for (const Case &c : cases) {
-            const std::string copy = c.section; // another address each time
-            const FMTSectionLayout fresh = FMTAnalyzeNumberSection(copy, c.separators, false);
-            const FMTSectionLayout remembered = FMTNumberSectionLayout(copy, c.separators, false);
-            SCOPED_TRACE(c.section);
-            EXPECT_EQ(remembered.field, fresh.field);
-            EXPECT_EQ(remembered.places, fresh.places);
-            EXPECT_EQ(remembered.zeros, fresh.zeros);
-            EXPECT_EQ(remembered.minPlaces, fresh.minPlaces);
-            EXPECT_EQ(remembered.grouping, fresh.grouping);
-            EXPECT_EQ(remembered.suffix.data(), fresh.suffix.data());
-            EXPECT_EQ(remembered.suffix, fresh.suffix);
-        }
-    }
-}
