@@ -1,5 +1,6 @@
 // FMTFormatNumber: a NUMBER as text by picture, or in the number and
 // currency forms of the settings; FMTApplyCurrency.
+#include <cstdint>
 #include <cstring>
 
 #include "datetime/intl_profile.h"
@@ -111,10 +112,25 @@ uint32_t FormatSettingsForm(const FMTCNTLBLOCK &block, bool currency) {
     return 1;
 }
 
+// Whether the output buffer (as much of it as a number's text may take)
+// holds the start of the picture, which must then not be overwritten while
+// it is read.
+bool OutputHoldsPicture(const char *output, const char *picture) {
+    const auto start = reinterpret_cast<uintptr_t>(output), at = reinterpret_cast<uintptr_t>(picture);
+    return at >= start && at - start <= FMT_MAX_NUMBER_TEXT;
+}
+
 uint32_t FormatByPicture(const FMTCNTLBLOCK &block, const char *picture) {
+    const FMTSeparators separators = FMTGetSeparators(block.bUseIntl != 0, block.cThousand, block.cDecimal);
+    if (!OutputHoldsPicture(block.lpszOutput, picture)) {
+        // Straight into the caller's buffer; a refusal leaves it empty.
+        FMTTextSink sink(block.lpszOutput, FMT_MAX_NUMBER_TEXT + 1);
+        const bool written = FMTFormatNumberPic(sink, picture, separators, block.numValue) && sink.Finish();
+        if (!written) block.lpszOutput[0] = '\0';
+        return written ? 1 : 0;
+    }
     char text[FMT_MAX_NUMBER_TEXT + 1];
     FMTTextSink sink(text, sizeof text);
-    const FMTSeparators separators = FMTGetSeparators(block.bUseIntl != 0, block.cThousand, block.cDecimal);
     if (!FMTFormatNumberPic(sink, picture, separators, block.numValue) || !sink.Finish()) return 0;
     std::memcpy(block.lpszOutput, text, sink.Size() + 1);
     return 1;

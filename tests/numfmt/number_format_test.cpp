@@ -180,6 +180,19 @@ TEST_F(NumberFormat, Refusals) {
     EXPECT_EQ(FMTFormatNumber(nullptr, 0), 0u);
 }
 
+// Text is written straight into the caller's buffer unless the picture lies
+// inside it, where writing would overwrite the picture while it is read.
+TEST_F(NumberFormat, PictureInsideTheOutputBuffer) {
+    Request request(&kEnglish);
+    request.Value("-1234.5").Block().nType = FMT_TYPE_NUMBER_PICTURE;
+    std::vector<char> shared(FMT_MAX_NUMBER_TEXT + 1, 'X');
+    std::strcpy(shared.data() + 4, "#,##0.00;(#,##0.00)");
+    request.Block().lpszOutput = shared.data();
+    request.Block().lpszPicture = shared.data() + 4;
+    EXPECT_EQ(FMTFormatNumber(&request.Block(), 0), 1u);
+    EXPECT_STREQ(shared.data(), "(1,234.50)");
+}
+
 // The work buffers of a call: a tokenized picture's plain form (64 bytes),
 // the rounded text (cut at 325 characters), the plain value text (108
 // characters with the sign) and the text by picture (1023 characters).
