@@ -94,6 +94,12 @@ TEST(NumberArithmetic, DivisionDevelopsTwentyFourQuotientDigits) {
         {NumDivide, "1", "999999999999999999", "14 B8 01 " + Repeat("00 ", 8) + "01 " + Repeat("00 ", 8) + "01"});
     ExpectBinary(
         {NumDivide, "1", "9999999999999999999999", "18 B6 01 " + Repeat("00 ", 10) + "01 " + Repeat("00 ", 10) + "01"});
+    // Long runs of 99 in both operands: quotient estimates that land a unit
+    // or two off on both sides of a limb boundary, which the final carries
+    // must take up.
+    ExpectBinary({NumDivide, "#18 EC 63 63 63 63 63 63 63 63 63 4D 63 63 63 63 63 63 3B 63 43 4A 63 63 63",
+                  "#18 EA 63 63 63 63 63 63 63 63 63 63 63 63 63 63 63 63 63 63 31 63 63 32 63",
+                  "18 C2 63 63 63 63 63 63 63 63 63 4D 63 63 63 63 63 63 3C 00 11 4B 00 30 63"});
 }
 
 // Records that a host wrote without normalising, or with digit bytes out of
