@@ -81,11 +81,14 @@ bool DivideShort(const NumWords &x, const NumWords &y, uint64_t *quotient) {
 // Carries signed limbs[0..n) into 0 .. 10^8 - 1 from the last one; returns
 // the carry out of the first.
 int64_t CarryLimbs(int64_t *limbs, int n) {
+    // Floor division without a branch on the sign: the limbs here lie far
+    // inside +-10^18, so t + 10^18 is a non-negative 64-bit value.
+    constexpr int64_t kOffsetLimbs = 10000000000LL;
+    constexpr int64_t kOffset = kOffsetLimbs * static_cast<int64_t>(kLimb);
     int64_t carry = 0;
     for (int i = n - 1; i >= 0; --i) {
         const int64_t t = limbs[i] + carry;
-        // Floor division: the limbs here lie far inside +-2^62.
-        carry = (t >= 0 ? t : t - static_cast<int64_t>(kLimb) + 1) / static_cast<int64_t>(kLimb);
+        carry = static_cast<int64_t>(static_cast<uint64_t>(t + kOffset) / kLimb) - kOffsetLimbs;
         limbs[i] = t - carry * static_cast<int64_t>(kLimb);
     }
     return carry;
@@ -166,13 +169,8 @@ void DivideLong(const NumWords &x, const NumWords &y, uint64_t *out) {
     // Estimates are a unit or two off either way (truncation, rounding),
     // so a limb may lie a little below 0 or reach 10^8, and one that takes
     // up a neighbour's error a little below -10^8: carried from the last,
-    // with floor division, they become the quotient's.
-    int64_t carry = 0;
-    for (int i = 5; i >= 0; --i) {
-        const int64_t t = q[i] + carry;
-        carry = static_cast<int64_t>(static_cast<uint64_t>(t + 4 * kBase) / kLimb) - 4;
-        q[i] = t - carry * kBase;
-    }
+    // they become the quotient's.
+    CarryLimbs(q, 6);
     for (int k = 0; k < 3; ++k)
         out[k] = numwords::HalvesWord(static_cast<uint32_t>(q[2 * k]), static_cast<uint32_t>(q[2 * k + 1]));
 }
