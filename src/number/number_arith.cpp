@@ -25,61 +25,15 @@ int CompareMagnitudes(const NumUnpacked &a, const NumUnpacked &b) {
     return 0;
 }
 
-// Indexed by (b negative) | (a negative) << 1 | (subtract) << 2 | (swapped) << 3.
-constexpr bool kSubtractMagnitudes[16] = {0, 1, 1, 0, 1, 0, 0, 1, 0, 1, 1, 0, 1, 0, 0, 1};
-constexpr bool kResultNegative[16] = {0, 0, 1, 1, 0, 0, 1, 1, 0, 1, 0, 1, 1, 0, 1, 0};
-
-// Magnitude order on the word form, as CompareMagnitudes, without branches.
-bool MagnitudeBelow(const numwords::NumWords &a, const numwords::NumWords &b) {
-    const int ea = a.IsZero() ? -1 : a.biased, eb = b.IsZero() ? -1 : b.biased;
-    return (ea < eb) |
-           ((ea == eb) & ((a.w[0] < b.w[0]) |
-                          ((a.w[0] == b.w[0]) & ((a.w[1] < b.w[1]) | ((a.w[1] == b.w[1]) & (a.w[2] < b.w[2]))))));
-}
-
-// The same sum on digit words: eight digits per step, the same work area.
-// A difference is the sum with the smaller magnitude's complement (99 - d
-// in every place, plus 1), whose carry out of the area is dropped.  False
-// when a record needs the careful reader.
-bool AddOrSubtractWords(NUMBER *result, const NUMBER *a, const NUMBER *b, bool subtract) {
-    numwords::NumWords operands[2];
-    if (!numwords::ReadWords(a, NumArithLengthOf(a), operands[0]) ||
-        !numwords::ReadWords(b, NumArithLengthOf(b), operands[1]))
-        return false;
-    const bool swapped = MagnitudeBelow(operands[0], operands[1]);
-    const int index = (operands[1].negative ? 1 : 0) | (operands[0].negative ? 2 : 0) | (subtract ? 4 : 0) |
-                      (swapped ? 8 : 0);
-    const numwords::NumWords &larger = operands[swapped ? 1 : 0];
-    const numwords::NumWords &smaller = operands[swapped ? 0 : 1];
-    if (larger.IsZero()) {
-        NumSetZero(result);
-        return true;
-    }
-    uint64_t aligned[3] = {smaller.w[0], smaller.w[1], smaller.w[2]};
-    numwords::ShiftDigitsRight<3>(aligned, smaller.IsZero() ? 24 : larger.biased - smaller.biased);
-    const bool difference = kSubtractMagnitudes[index];
-    // The carry digit, then the 24 digits of the area.
-    uint64_t area[3];
-    unsigned carry = difference;
-    for (int j = 2; j >= 0; --j)
-        area[j] = numwords::AddDigits(
-            larger.w[j], numwords::Choose(difference, numwords::EveryByte(99) - aligned[j], aligned[j]), carry);
-    const uint64_t carryDigit = carry & ~numwords::MaskIf(difference);
-    const uint64_t sum[4] = {(carryDigit << 56) | (area[0] >> 8), (area[0] << 56) | (area[1] >> 8),
-                             (area[1] << 56) | (area[2] >> 8), area[2] << 56};
-    numwords::PackAnyDigits(result, sum, kResultNegative[index], larger.biased + 1);
-    return true;
-}
-
 int AddOrSubtract(NUMBER *result, const NUMBER *a, const NUMBER *b, bool subtract) {
-    if (AddOrSubtractWords(result, a, b, subtract)) return result->bLength;
+    if (NumAddOrSubtractOnVectors(result, a, b, subtract)) return result->bLength;
     NumUnpacked larger = NumUnpackRecord(a, NumArithLengthOf(a));
     NumUnpacked smaller = NumUnpackRecord(b, NumArithLengthOf(b));
     const bool bNegative = smaller.negative, aNegative = larger.negative;
     const bool swapped = CompareMagnitudes(larger, smaller) < 0;
     if (swapped) std::swap(larger, smaller);
-    const int index = (bNegative ? 1 : 0) | (aNegative ? 2 : 0) | (subtract ? 4 : 0) | (swapped ? 8 : 0);
-    const bool subtractMagnitudes = kSubtractMagnitudes[index];
+    const int index = NumSumIndex(aNegative, bNegative, subtract, swapped);
+    const bool subtractMagnitudes = kNumSumSubtracts[index];
     if (larger.IsZero()) {
         NumSetZero(result);
         return result->bLength;
@@ -104,7 +58,7 @@ int AddOrSubtract(NUMBER *result, const NUMBER *a, const NUMBER *b, bool subtrac
         work[1 + i] = static_cast<uint8_t>(d);
     }
     work[0] = static_cast<uint8_t>(subtractMagnitudes ? 0 : carry);
-    return NumPackRecord(result, work, 1 + kSumArea, kResultNegative[index], larger.biased + 1);
+    return NumPackRecord(result, work, 1 + kSumArea, kNumSumNegative[index], larger.biased + 1);
 }
 
 #if defined(__SIZEOF_INT128__)

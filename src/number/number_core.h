@@ -69,6 +69,20 @@ void NumMulSmall(NUMBER *n, int factor);
 // straight.
 int NumReadDecimal(NUMBER *out, const char *text, bool negative);
 
+// The sign rules of a sum: with the operands' signs, the operation and which
+// operand has the larger magnitude (swapped: the second), whether the
+// magnitudes are subtracted and whether the result is negative.
+inline int NumSumIndex(bool aNegative, bool bNegative, bool subtract, bool swapped) {
+    return static_cast<int>(bNegative) | static_cast<int>(aNegative) << 1 | static_cast<int>(subtract) << 2 |
+           static_cast<int>(swapped) << 3;
+}
+inline constexpr bool kNumSumSubtracts[16] = {0, 1, 1, 0, 1, 0, 0, 1, 0, 1, 1, 0, 1, 0, 0, 1};
+inline constexpr bool kNumSumNegative[16] = {0, 0, 1, 1, 0, 0, 1, 1, 0, 1, 0, 1, 1, 0, 1, 0};
+
+// a + b or a - b on 16-byte vectors, where the processor has byte shuffles.
+// False when it has not, or when a record needs the careful reader.
+bool NumAddOrSubtractOnVectors(NUMBER *result, const NUMBER *a, const NUMBER *b, bool subtract);
+
 // The null value (length 0) and zero (01 C0).
 inline void NumSetNull(NUMBER *n) { n->bLength = 0; }
 inline void NumSetZero(NUMBER *n) {

@@ -105,17 +105,6 @@ inline uint64_t AddDigits(uint64_t a, uint64_t b, unsigned &carry) {
     return sum - (~carried & EveryByte(1)) * 156;
 }
 
-// a - b - borrow digit by digit in base 100; borrow is the borrow in and out.
-inline uint64_t SubtractDigits(uint64_t a, uint64_t b, unsigned &borrow) {
-    const uint64_t partial = a - b;
-    const uint64_t difference = partial - borrow;
-    const unsigned borrowOut = (a < b) | (partial < borrow);
-    const uint64_t borrowed = (((a ^ b ^ difference) & 0x0101010101010100ULL) >> 8) | (uint64_t{borrowOut} << 56);
-    borrow = borrowOut;
-    // A byte that borrowed holds d + 256 and needs d + 100.
-    return difference - (borrowed & EveryByte(1)) * 156;
-}
-
 // Moves the digits of w[0..n) s places (0 or more) towards the end; digits
 // moved past the last word are dropped.  The digits go through memory in
 // their own order, after a run of zeros, and come back read from s bytes
@@ -234,30 +223,12 @@ inline int PackDigits(NUMBER *out, uint64_t x0, uint64_t x1, uint64_t x2, bool n
 
 // Packs 0.(digits of w[0..3], the last word's first digit only) x
 // 100^(biased - 64), whose first or second digit is not zero: a product, a
-// quotient or a sum of magnitudes.
+// quotient.
 inline int PackLeadingDigits(NUMBER *out, const uint64_t *w, bool negative, int biased) {
     if ((w[0] >> 56) == 0)
         return PackDigits(out, (w[0] << 8) | (w[1] >> 56), (w[1] << 8) | (w[2] >> 56), (w[2] << 8) | (w[3] >> 56),
                           negative, biased - 1);
     return PackDigits(out, w[0], w[1], w[2], negative, biased);
-}
-
-// Packs 0.(digits of w[0..4)) x 100^(biased - 64) with any number of
-// leading zero digits; all zeros give zero.  Of the digits from the first
-// that is not zero, the first 24 count.
-inline int PackAnyDigits(NUMBER *out, const uint64_t *w, bool negative, int biased) {
-    if ((w[0] | w[1] | w[2] | w[3]) == 0) {
-        NumSetZero(out);
-        return out->bLength;
-    }
-    // Whole zero words first, then zero digits inside the first word left.
-    const int words = w[0] != 0 ? 0 : (w[1] != 0 ? 1 : (w[2] != 0 ? 2 : 3));
-    const uint64_t padded[7] = {w[0], w[1], w[2], w[3], 0, 0, 0};
-    const uint64_t *from = padded + words;
-    const int bits = std::countl_zero(from[0] | 1) & ~7;
-    // (next >> 1) >> (63 - bits) is 0 when bits is 0.
-    auto digitsFrom = [&](int j) { return (from[j] << bits) | ((from[j + 1] >> 1) >> (63 - bits)); };
-    return PackDigits(out, digitsFrom(0), digitsFrom(1), digitsFrom(2), negative, biased - 8 * words - bits / 8);
 }
 
 #if defined(__SIZEOF_INT128__)
