@@ -125,7 +125,7 @@ int32_t ORVEXAPI NumSubtract(NUMBER *result, const NUMBER *a, const NUMBER *b) {
 }
 
 int32_t ORVEXAPI NumMultiply(NUMBER *result, const NUMBER *a, const NUMBER *b) {
-    if (MultiplyWords(result, a, b)) return result->bLength;
+    if (NumMultiplyOnVectors(result, a, b) || MultiplyWords(result, a, b)) return result->bLength;
     const NumUnpacked x = NumUnpackRecord(a, NumArithLengthOf(a));
     const NumUnpacked y = NumUnpackRecord(b, NumArithLengthOf(b));
     if (x.IsZero() || y.IsZero()) {

@@ -82,6 +82,8 @@ inline constexpr bool kNumSumNegative[16] = {0, 0, 1, 1, 0, 0, 1, 1, 0, 1, 0, 1,
 // a + b or a - b on 16-byte vectors, where the processor has byte shuffles.
 // False when it has not, or when a record needs the careful reader.
 bool NumAddOrSubtractOnVectors(NUMBER *result, const NUMBER *a, const NUMBER *b, bool subtract);
+// a x b the same way.
+bool NumMultiplyOnVectors(NUMBER *result, const NUMBER *a, const NUMBER *b);
 
 // The null value (length 0) and zero (01 C0).
 inline void NumSetNull(NUMBER *n) { n->bLength = 0; }

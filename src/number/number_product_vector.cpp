@@ -1,0 +1,74 @@
+// Products of NUMBERs on 16-byte vectors: both records read into areas,
+// their places gathered into three 10^16 limbs each, the nine limb products
+// summed in columns and carried, and the top 25 places of the product
+// spread back into digit bytes and packed.
+#include "number/number_vectors.h"
+
+#if defined(NUM_HAVE_VECTORS) && defined(__SIZEOF_INT128__)
+#include "number/number_words.h"
+
+namespace {
+
+using namespace numvec;
+using numwords::u128;
+
+constexpr uint64_t kTen8 = 100000000ULL;
+constexpr uint64_t kTen14 = 100000000000000ULL;
+constexpr uint64_t kTen16 = numwords::kTen16;
+
+// The places of two 10^16 limbs as four numbers below 10^8, the lowest first.
+[[gnu::target("ssse3")]] inline __m128i LimbGroups(uint64_t lower, uint64_t upper) {
+    return _mm_setr_epi32(static_cast<int>(lower % kTen8), static_cast<int>(lower / kTen8),
+                          static_cast<int>(upper % kTen8), static_cast<int>(upper / kTen8));
+}
+
+[[gnu::target("ssse3")]] bool MultiplyOnVectors(NUMBER *result, const NUMBER *a, const NUMBER *b) {
+    Operand x, y;
+    if (!ReadOperand(a, x) || !ReadOperand(b, y)) return false;
+    if (x.zero || y.zero) {
+        NumSetZero(result);
+        return true;
+    }
+    uint64_t p[3], q[3];
+    AreaLimbs(x.digits, p);
+    AreaLimbs(y.digits, q);
+    // Column k has the weight 10^(16 k); the product has places 0 to 47,
+    // its first digit at place 46 or 47.
+    u128 columns[5] = {};
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) columns[i + j] += static_cast<u128>(p[i]) * q[j];
+    // Each column splits into 10^16 limbs on its own, without waiting for
+    // the carry from the column below: columns hold at most three products,
+    // so a limb plus the part carried out of the column below stays under
+    // 4 x 10^16, and carrying that sum along costs three comparisons a limb.
+    uint64_t low[5], high[5];
+    for (int k = 0; k < 5; ++k) high[k] = numwords::DivideByTen16(columns[k], low[k]);
+    uint64_t limbs[6];
+    limbs[0] = low[0];
+    uint64_t carry = 0;
+    for (int k = 1; k < 6; ++k) {
+        const uint64_t sum = (k < 5 ? low[k] : 0) + high[k - 1] + carry;
+        carry = static_cast<uint64_t>(sum >= kTen16) + (sum >= 2 * kTen16) + (sum >= 3 * kTen16);
+        limbs[k] = sum - carry * kTen16;
+    }
+    // Places 23 to 47 make the area: the first dropped digit is at place 23
+    // at the lowest.
+    const __m128i middle = GroupDigits(LimbGroups(limbs[3], limbs[4])); // places 24-39
+    const __m128i top = GroupDigits(LimbGroups(limbs[5], 0));            // places 40-47
+    const Area area{_mm_or_si128(_mm_slli_si128(middle, 1), _mm_cvtsi32_si128(static_cast<int>(limbs[2] / kTen14))),
+                    _mm_or_si128(_mm_srli_si128(middle, 15), _mm_slli_si128(top, 1))};
+    PackArea(result, area, x.negative != y.negative, x.biased + y.biased - kNumExponentBias);
+    return true;
+}
+
+} // namespace
+
+bool NumMultiplyOnVectors(NUMBER *result, const NUMBER *a, const NUMBER *b) {
+    return kAvailable && MultiplyOnVectors(result, a, b);
+}
+
+#else
+
+bool NumMultiplyOnVectors(NUMBER *, const NUMBER *, const NUMBER *) { return false; }
+
+#endif

@@ -1,0 +1,260 @@
+// NUMBER digits on 16-byte vectors, for the arithmetic's fast paths.
+//
+// A value lies in two vectors with its base-100 digits in order of weight:
+// byte k of (low, high) holds the digit of weight 100^k in an area of 25
+// places, 0 to 24.  Reading a record reverses its digits into that order
+// (its first digit at place 23), so that the carry out of byte k goes to bit
+// k + 1 of a byte mask, as in an integer addition, and one addition on two
+// masks resolves every chain of carries at once.  Packing turns an area
+// back into a record.
+//
+// Everything here uses byte shuffles, which the baseline processor lacks:
+// callers check NumVectorsAvailable() first.
+#pragma once
+
+#include <bit>
+#include <cstdint>
+
+#include "number/number_core.h"
+
+#if (defined(__x86_64__) || defined(__i386__)) && defined(__GNUC__)
+#define NUM_HAVE_VECTORS 1
+#include <immintrin.h>
+
+namespace numvec {
+
+inline bool ProcessorHasShuffles() {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("ssse3");
+}
+
+// True where the processor has the byte shuffles; false until the library's
+// initialisation has run, so that arithmetic asked for earlier takes the
+// careful path rather than an unsupported instruction.
+inline const bool kAvailable = ProcessorHasShuffles();
+
+// Every function that uses the byte shuffles carries the instruction-set
+// attribute: the library itself is built for the baseline processor.
+#define NUM_VECTOR [[gnu::target("ssse3")]] inline
+
+constexpr uint8_t kZ = 0x80; // a shuffle index that gives a zero byte
+
+// Shuffle indexes of a shift towards the lower places by s (0 to 24): byte
+// k of the low vector takes the low vector's byte k + s from kShift + 16 + s
+// and the high vector's byte k + s - 16 from kShift + s.
+struct ShiftTable {
+    uint8_t index[56];
+    constexpr ShiftTable() : index() {
+        for (int i = 0; i < 56; ++i) index[i] = (i >= 16 && i < 32) ? static_cast<uint8_t>(i - 16) : kZ;
+    }
+};
+inline constexpr ShiftTable kShift{};
+
+// All ones from index 24 up: the bytes at places k >= m of a vector pair
+// are kFrom + 24 - m (low) and kFrom + 40 - m (high), m from 0 to 24.
+struct FromTable {
+    uint8_t byte[56];
+    constexpr FromTable() : byte() {
+        for (int i = 0; i < 56; ++i) byte[i] = i >= 24 ? 0xFF : 0;
+    }
+};
+inline constexpr FromTable kFrom{};
+
+// A single 1 at index 32: the place m alone is kOne + 32 - m (low) and
+// kOne + 48 - m (high), m from 0 to 25.
+struct OneTable {
+    uint8_t byte[64];
+    constexpr OneTable() : byte() { byte[32] = 1; }
+};
+inline constexpr OneTable kOne{};
+
+// Shuffle indexes that turn the area back into record order with place
+// `top` first: record byte j takes place top - j.  Byte j of the low record
+// vector comes from the low area vector through kDown + 25 - top and from the
+// high one through kDown + 41 - top; the high record vector adds 16 to both.
+struct DownTable {
+    uint8_t index[80];
+    constexpr DownTable() : index() {
+        for (int i = 0; i < 80; ++i) index[i] = (i >= 10 && i <= 25) ? static_cast<uint8_t>(25 - i) : kZ;
+    }
+};
+inline constexpr DownTable kDown{};
+
+NUM_VECTOR __m128i Load(const uint8_t *p) { return _mm_loadu_si128(reinterpret_cast<const __m128i *>(p)); }
+
+// A pair of vectors: places 0-15 and 16-31.
+struct Area {
+    __m128i low, high;
+};
+
+NUM_VECTOR uint32_t ByteMask(__m128i low, __m128i high) {
+    return static_cast<uint32_t>(_mm_movemask_epi8(low)) | static_cast<uint32_t>(_mm_movemask_epi8(high)) << 16;
+}
+
+NUM_VECTOR uint32_t NonZeroPlaces(const Area &a) {
+    const __m128i zero = _mm_setzero_si128();
+    return ~ByteMask(_mm_cmpeq_epi8(a.low, zero), _mm_cmpeq_epi8(a.high, zero));
+}
+
+// The bytes of 16 mask bits: 0xFF where a bit is set.
+NUM_VECTOR __m128i SpreadBits(uint32_t bits) {
+    const __m128i spread = _mm_shuffle_epi8(_mm_cvtsi32_si128(static_cast<int>(bits)),
+                                            _mm_setr_epi8(0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1));
+    const __m128i bit = _mm_setr_epi8(1, 2, 4, 8, 16, 32, 64, -128, 1, 2, 4, 8, 16, 32, 64, -128);
+    return _mm_cmpeq_epi8(_mm_and_si128(spread, bit), bit);
+}
+
+NUM_VECTOR __m128i Select(bool c, __m128i yes, __m128i no) {
+    return _mm_xor_si128(no, _mm_and_si128(_mm_xor_si128(yes, no), _mm_set1_epi8(static_cast<char>(-c))));
+}
+
+// Resolves the carries of digit sums of 0 to 199 a byte, with a carry into
+// place 0: a byte of 100 or more carries one into the next place, a 99
+// passes on a carry it receives.  Carries into places outside `places` are
+// dropped.
+NUM_VECTOR void ResolveCarries(Area &a, uint32_t carryIn, uint32_t places) {
+    const __m128i nines = _mm_set1_epi8(99), zero = _mm_setzero_si128();
+    const uint32_t generate = ~ByteMask(_mm_cmpeq_epi8(_mm_subs_epu8(a.low, nines), zero),
+                                        _mm_cmpeq_epi8(_mm_subs_epu8(a.high, nines), zero));
+    const uint32_t pass = ByteMask(_mm_cmpeq_epi8(a.low, nines), _mm_cmpeq_epi8(a.high, nines));
+    const uint32_t chain = generate | pass;
+    const uint32_t carries = ((chain + generate + carryIn) ^ chain ^ generate) & places;
+    // Adding a carry is subtracting the all-ones byte; each sum of 100 or
+    // more then loses 100 (min picks s - 100 exactly when it did not wrap).
+    const __m128i hundred = _mm_set1_epi8(100);
+    const __m128i low = _mm_sub_epi8(a.low, SpreadBits(carries & 0xFFFF));
+    const __m128i high = _mm_sub_epi8(a.high, SpreadBits(carries >> 16));
+    a.low = _mm_min_epu8(low, _mm_sub_epi8(low, hundred));
+    a.high = _mm_min_epu8(high, _mm_sub_epi8(high, hundred));
+}
+
+// An operand: its digits in places 1 to 23 (the first at 23), its sign and
+// biased exponent.  Zero and null have no digits.
+struct Operand {
+    Area digits;
+    bool negative;
+    bool zero;
+    int biased;
+};
+
+// Reads a record into places 23 down to 24 - count.  False when the careful
+// reader must do it: a digit byte out of range or a zero first digit.
+// Reads all 25 bytes of the record.
+NUM_VECTOR bool ReadOperand(const NUMBER *n, Operand &v) {
+    const int length = NumArithLengthOf(n);
+    const uint8_t exponent = n->bExponent;
+    const bool valid = length >= 2 && length <= 24;
+    const bool negative = valid && exponent < 0x80;
+    const int count = valid ? length - 1 - static_cast<int>(negative) : 0;
+    // Record digits 0-15 and 7-22; digit j goes to place 23 - j.
+    const __m128i first = Load(n->bDigits), later = Load(n->bDigits + 7);
+    __m128i low = _mm_shuffle_epi8(later, _mm_setr_epi8(kZ, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1));
+    __m128i high = _mm_shuffle_epi8(first, _mm_setr_epi8(7, 6, 5, 4, 3, 2, 1, 0, kZ, kZ, kZ, kZ, kZ, kZ, kZ, kZ));
+    // Places 24-31 are never a record's.
+    const __m128i keepLow = Load(kFrom.byte + count), keepHigh = _mm_move_epi64(Load(kFrom.byte + 16 + count));
+    // A negative value's bytes are 100 - d: d = ~byte + 101 in eight bits.
+    const __m128i sign = _mm_set1_epi8(static_cast<char>(-static_cast<int>(negative)));
+    const __m128i offset = _mm_and_si128(sign, _mm_set1_epi8(101));
+    low = _mm_and_si128(_mm_add_epi8(_mm_xor_si128(_mm_and_si128(low, keepLow), sign), offset), keepLow);
+    high = _mm_and_si128(_mm_add_epi8(_mm_xor_si128(_mm_and_si128(high, keepHigh), sign), offset), keepHigh);
+    const __m128i nines = _mm_set1_epi8(99);
+    const __m128i over = _mm_or_si128(_mm_subs_epu8(low, nines), _mm_subs_epu8(high, nines));
+    const bool inRange = _mm_movemask_epi8(_mm_cmpeq_epi8(over, _mm_setzero_si128())) == 0xFFFF;
+    const int firstDigit = _mm_extract_epi16(high, 3) >> 8;
+    v.digits = {low, high};
+    v.negative = negative;
+    v.zero = count == 0;
+    v.biased = (exponent ^ (negative ? 0xFF : 0)) & 0x7F;
+    return inRange && (count == 0 || firstDigit != 0);
+}
+
+// Packs an area as NumPack does: the value 0.(place 24)(place 23)... x
+// 100^(base - 64), rounded half up on the first digit that does not fit (23
+// digits kept, 22 when negative), the exponent clamped, trailing zeros
+// dropped.  Writes the whole record.
+[[gnu::always_inline]] NUM_VECTOR void PackArea(NUMBER *out, Area a, bool negative, int base) {
+    uint32_t nonZero = NonZeroPlaces(a);
+    if (nonZero == 0) {
+        NumSetZero(out);
+        return;
+    }
+    int top = 31 - std::countl_zero(nonZero);
+    const int dropped = top - (negative ? kNumMaxNegativeDigits : kNumMaxPositiveDigits);
+    alignas(16) uint8_t places[32];
+    _mm_store_si128(reinterpret_cast<__m128i *>(places), a.low);
+    _mm_store_si128(reinterpret_cast<__m128i *>(places + 16), a.high);
+    const bool roundUp = dropped >= 0 && places[dropped] >= 50;
+    const int kept = dropped < 0 ? 0 : dropped + 1;
+    a.low = _mm_and_si128(a.low, Load(kFrom.byte + 24 - kept));
+    a.high = _mm_and_si128(a.high, Load(kFrom.byte + 40 - kept));
+    const __m128i up = _mm_set1_epi8(static_cast<char>(-static_cast<int>(roundUp)));
+    a.low = _mm_add_epi8(a.low, _mm_and_si128(Load(kOne.byte + 32 - kept), up));
+    a.high = _mm_add_epi8(a.high, _mm_and_si128(Load(kOne.byte + 48 - kept), up));
+    // A run of 99s may carry one place past the top: the value becomes 1.
+    ResolveCarries(a, 0, ~0u);
+    nonZero = NonZeroPlaces(a);
+    top = 31 - std::countl_zero(nonZero);
+    const int count = top - std::countr_zero(nonZero) + 1;
+    int biased = base - 24 + top;
+    biased = biased < kNumMinBiased ? kNumMinBiased : (biased > kNumMaxBiased ? kNumMaxBiased : biased);
+
+    const __m128i fromLow = Load(kDown.index + 25 - top), fromHigh = Load(kDown.index + 41 - top);
+    __m128i low = _mm_or_si128(_mm_shuffle_epi8(a.low, fromLow), _mm_shuffle_epi8(a.high, fromHigh));
+    __m128i high = _mm_or_si128(_mm_shuffle_epi8(a.low, fromHigh), _mm_shuffle_epi8(a.high, Load(kDown.index + 57 - top)));
+    if (negative) {
+        // 100 - d for each digit, then the terminator.
+        const __m128i ones = _mm_set1_epi8(-1), offset = _mm_set1_epi8(101);
+        const __m128i terminator = _mm_set1_epi8(static_cast<char>(kNumTerminator));
+        low = _mm_or_si128(_mm_andnot_si128(Load(kFrom.byte + 24 - count), _mm_add_epi8(_mm_xor_si128(low, ones), offset)),
+                           _mm_and_si128(_mm_cmpeq_epi8(Load(kOne.byte + 32 - count), _mm_set1_epi8(1)), terminator));
+        high = _mm_or_si128(_mm_andnot_si128(Load(kFrom.byte + 40 - count), _mm_add_epi8(_mm_xor_si128(high, ones), offset)),
+                            _mm_and_si128(_mm_cmpeq_epi8(Load(kOne.byte + 48 - count), _mm_set1_epi8(1)), terminator));
+    }
+    // Record bytes 0-15, then 15-22 (the last eight of the 23 digit bytes).
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(out->bDigits), low);
+    _mm_storel_epi64(reinterpret_cast<__m128i *>(out->bDigits + 15), _mm_alignr_epi8(high, low, 15));
+    const uint8_t exponent = static_cast<uint8_t>(0x80 + biased);
+    out->bExponent = negative ? static_cast<uint8_t>(~exponent) : exponent;
+    out->bLength = static_cast<uint8_t>(1 + count + static_cast<int>(negative));
+}
+
+// Two 10^16 limbs of sixteen places, the lowest first.
+NUM_VECTOR __m128i PlaceLimbs(__m128i digits) {
+    // Digit pairs, then pairs of those: 32-bit groups of four places.
+    const __m128i pairs = _mm_setr_epi8(1, 100, 1, 100, 1, 100, 1, 100, 1, 100, 1, 100, 1, 100, 1, 100);
+    const __m128i quads = _mm_setr_epi16(1, 10000, 1, 10000, 1, 10000, 1, 10000);
+    const __m128i groups = _mm_madd_epi16(_mm_maddubs_epi16(digits, pairs), quads);
+    return _mm_add_epi64(_mm_and_si128(groups, _mm_set1_epi64x(0xFFFFFFFF)),
+                         _mm_mul_epu32(_mm_srli_epi64(groups, 32), _mm_set1_epi64x(100000000)));
+}
+
+// The three 10^16 limbs of places 0-23, the lowest first.
+NUM_VECTOR void AreaLimbs(const Area &a, uint64_t *limbs) {
+    alignas(16) uint64_t out[4];
+    _mm_store_si128(reinterpret_cast<__m128i *>(out), PlaceLimbs(a.low));
+    _mm_store_si128(reinterpret_cast<__m128i *>(out + 2), PlaceLimbs(a.high));
+    limbs[0] = out[0];
+    limbs[1] = out[1];
+    limbs[2] = out[2];
+}
+
+// The sixteen places of four numbers below 10^8 (the lowest first), as
+// digit bytes, the lowest place first.
+NUM_VECTOR __m128i GroupDigits(__m128i groups) {
+    // v / 10^4 is v * ceil(2^40 / 10^4) >> 40 for every v below 10^8.
+    const __m128i reciprocal = _mm_set1_epi64x(109951163);
+    const __m128i even = _mm_srli_epi64(_mm_mul_epu32(groups, reciprocal), 40);
+    const __m128i odd = _mm_srli_epi64(_mm_mul_epu32(_mm_srli_epi64(groups, 32), reciprocal), 40);
+    const __m128i upper = _mm_or_si128(even, _mm_slli_epi64(odd, 32));
+    // v % 10^4 fits 16 bits, so the low halves alone give it.
+    const __m128i lower = _mm_sub_epi16(groups, _mm_mullo_epi16(upper, _mm_set1_epi32(10000)));
+    const __m128i fours = _mm_or_si128(_mm_slli_epi32(upper, 16), _mm_and_si128(lower, _mm_set1_epi32(0xFFFF)));
+    // x / 100 is x * 5243 >> 19 for every x below 10^4.
+    const __m128i hundreds = _mm_srli_epi16(_mm_mulhi_epu16(fours, _mm_set1_epi16(5243)), 3);
+    const __m128i ones = _mm_sub_epi16(fours, _mm_mullo_epi16(hundreds, _mm_set1_epi16(100)));
+    return _mm_or_si128(_mm_slli_epi16(hundreds, 8), ones);
+}
+
+} // namespace numvec
+
+#endif
