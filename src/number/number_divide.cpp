@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "number/number_core.h"
+#include "number/number_vectors.h"
 #include "number/number_words.h"
 
 namespace {
@@ -33,6 +34,17 @@ NumWords ReadOperand(const NUMBER *n) {
 }
 
 #if defined(__SIZEOF_INT128__)
+// The three 10^16 quotient limbs of four dividend limbs, the first below
+// the divisor, by a divisor below 10^18: 16 decimal places per 128-bit
+// division.
+void DivideLimbs(const uint64_t *dividend, uint64_t divisor, uint64_t *quotient) {
+    uint64_t remainder = dividend[0];
+    for (int j = 0; j < 3; ++j) {
+        const numwords::u128 part = static_cast<numwords::u128>(remainder) * numwords::kTen16 + dividend[j + 1];
+        quotient[j] = numwords::DivideWide(part, divisor, remainder);
+    }
+}
+
 // A divisor of at most nine digits: the quotient's 24 digits are the integer
 // quotient of a's digits followed by (b's digit count - 1) zeros, by b's
 // digits, developed 16 decimal places per 128-bit division.  False when the
@@ -53,12 +65,10 @@ bool DivideShort(const NumWords &x, const NumWords &y, uint64_t *quotient) {
     // three limbs; the first limb is then below the divisor.
     uint64_t dividend[4] = {x.w[0], x.w[1], x.w[2], 0};
     numwords::ShiftDigitsRight<4>(dividend, 9 - digits);
-    uint64_t remainder = numwords::WordValue(dividend[0]);
-    for (int j = 0; j < 3; ++j) {
-        const numwords::u128 part =
-            static_cast<numwords::u128>(remainder) * numwords::kTen16 + numwords::WordValue(dividend[j + 1]);
-        quotient[j] = numwords::ValueWord(numwords::DivideWide(part, divisor, remainder));
-    }
+    uint64_t limbs[4], quotientLimbs[3];
+    for (int j = 0; j < 4; ++j) limbs[j] = numwords::WordValue(dividend[j]);
+    DivideLimbs(limbs, divisor, quotientLimbs);
+    for (int j = 0; j < 3; ++j) quotient[j] = numwords::ValueWord(quotientLimbs[j]);
     return true;
 }
 #endif
@@ -119,29 +129,16 @@ void CorrectLastLimb(int64_t *rest, const int64_t *v, int64_t &last) {
     }
 }
 
-void DivideLong(const NumWords &x, const NumWords &y, uint64_t *out) {
+// The core of the long division: r[0..7) the dividend's limbs (r[7..12)
+// zero), v[0..6) the divisor's; q[0..6) receives the quotient limbs, each
+// 0 .. 10^8 - 1.
+void DivideLimbsLong(int64_t *r, const int64_t *v, int64_t *q) {
     constexpr int64_t kBase = static_cast<int64_t>(kLimb);
-    // The dividend one digit down, then zero limbs.  The divisor is always
-    // taken as six limbs, its zero limbs included: that scales dividend and
-    // divisor alike, and keeps every loop the same length whatever the digit
-    // counts.
-    const uint64_t moved[3] = {x.w[0] >> 8, (x.w[0] << 56) | (x.w[1] >> 8), (x.w[1] << 56) | (x.w[2] >> 8)};
-    int64_t r[12] = {};
-    int64_t v[6];
-    for (int j = 0; j < 3; ++j) {
-        const uint64_t a = numwords::WordHalves(moved[j]), d = numwords::WordHalves(y.w[j]);
-        r[2 * j] = static_cast<int64_t>(a >> 32);
-        r[2 * j + 1] = static_cast<int64_t>(a & 0xFFFFFFFFULL);
-        v[2 * j] = static_cast<int64_t>(d >> 32);
-        v[2 * j + 1] = static_cast<int64_t>(d & 0xFFFFFFFFULL);
-    }
-    r[6] = static_cast<int64_t>(x.w[2] & 0xFF) * 1000000;
     // The first limb is at least 10^6: the reciprocal of the leading three
     // limbs is good to far more places than an estimate needs.
     const double divisor = static_cast<double>(v[0]) + static_cast<double>(v[1]) / 1e8 +
                            static_cast<double>(v[2]) / 1e16 + static_cast<double>(v[3]) / 1e24;
     const double reciprocal = 1.0 / divisor;
-    int64_t q[6];
     for (int j = 0; j < 6; ++j) {
         int64_t *w = r + j; // the window w[0..6]; w[0] folds into w[1]
         const int64_t lead = w[0] * kBase + w[1];
@@ -171,30 +168,118 @@ void DivideLong(const NumWords &x, const NumWords &y, uint64_t *out) {
     // up a neighbour's error a little below -10^8: carried from the last,
     // they become the quotient's.
     CarryLimbs(q, 6);
+}
+
+void DivideLong(const NumWords &x, const NumWords &y, uint64_t *out) {
+    // The dividend one digit down, then zero limbs.  The divisor is always
+    // taken as six limbs, its zero limbs included: that scales dividend and
+    // divisor alike, and keeps every loop the same length whatever the digit
+    // counts.
+    const uint64_t moved[3] = {x.w[0] >> 8, (x.w[0] << 56) | (x.w[1] >> 8), (x.w[1] << 56) | (x.w[2] >> 8)};
+    int64_t r[12] = {};
+    int64_t v[6];
+    for (int j = 0; j < 3; ++j) {
+        const uint64_t a = numwords::WordHalves(moved[j]), d = numwords::WordHalves(y.w[j]);
+        r[2 * j] = static_cast<int64_t>(a >> 32);
+        r[2 * j + 1] = static_cast<int64_t>(a & 0xFFFFFFFFULL);
+        v[2 * j] = static_cast<int64_t>(d >> 32);
+        v[2 * j + 1] = static_cast<int64_t>(d & 0xFFFFFFFFULL);
+    }
+    r[6] = static_cast<int64_t>(x.w[2] & 0xFF) * 1000000;
+    int64_t q[6];
+    DivideLimbsLong(r, v, q);
     for (int k = 0; k < 3; ++k)
         out[k] = numwords::HalvesWord(static_cast<uint32_t>(q[2 * k]), static_cast<uint32_t>(q[2 * k + 1]));
+}
+
+// Division by zero or of zero: no error code, zero or the largest
+// magnitude a run of 99s packs to, 10^118.  False for other operands.
+bool DivideZero(NUMBER *result, bool dividendZero, bool divisorZero, bool negative) {
+    if (dividendZero) {
+        NumSetZero(result);
+        return true;
+    }
+    if (!divisorZero) return false;
+    const uint8_t one = 1;
+    NumPackRecord(result, &one, 1, negative, kNumMaxBiased);
+    return true;
+}
+
+// The biased exponent of a quotient whose first digit is the integer part.
+int QuotientBiased(int dividendBiased, int divisorBiased) {
+    return dividendBiased - divisorBiased + kNumExponentBias + 1;
+}
+
+#if defined(NUM_HAVE_VECTORS) && defined(__SIZEOF_INT128__)
+// The same divisions with the records read into vector areas: the limbs
+// come from multiply-adds on the digit bytes, the quotient's digit bytes
+// from reciprocal splits, and the area is packed in place of words.
+[[gnu::target("ssse3")]] bool DivideOnVectors(NUMBER *result, const NUMBER *a, const NUMBER *b) {
+    using namespace numvec;
+    Operand x, y;
+    if (!ReadOperand(a, x) || !ReadOperand(b, y)) return false;
+    const bool negative = x.negative != y.negative;
+    if (DivideZero(result, x.zero, y.zero, negative)) return true;
+    const int biased = QuotientBiased(x.biased, y.biased);
+    const int lowest = std::countr_zero(NonZeroPlaces(y.digits));
+    const int digits = 24 - lowest;
+    Area quotient;
+    if (digits <= 9) {
+        // The divisor's digits as an integer, and the dividend moved up so
+        // that the quotient's 24 digits are the last three of four limbs.
+        uint64_t divisor[3], dividend[4], quotientLimbs[3];
+        AreaLimbs(ShiftDown(y.digits, lowest), divisor);
+        const Area moved = ShiftUp(x.digits, digits - 1);
+        alignas(16) uint64_t limbs[4];
+        _mm_store_si128(reinterpret_cast<__m128i *>(limbs), PlaceLimbs(moved.low));
+        _mm_store_si128(reinterpret_cast<__m128i *>(limbs + 2), PlaceLimbs(moved.high));
+        for (int j = 0; j < 4; ++j) dividend[j] = limbs[3 - j];
+        DivideLimbs(dividend, divisor[0] + divisor[1] * numwords::kTen16, quotientLimbs);
+        quotient = GroupsArea(0, LimbGroups(quotientLimbs[2], quotientLimbs[1]), LimbGroups(quotientLimbs[0], 0));
+    } else {
+        // Six limbs each, the first first; the dividend one place down.
+        alignas(16) int32_t groups[2][8];
+        const Area moved = ShiftDown(x.digits, 1);
+        _mm_store_si128(reinterpret_cast<__m128i *>(groups[0]), PlaceGroups(moved.low));
+        _mm_store_si128(reinterpret_cast<__m128i *>(groups[0] + 4), PlaceGroups(moved.high));
+        _mm_store_si128(reinterpret_cast<__m128i *>(groups[1]), PlaceGroups(y.digits.low));
+        _mm_store_si128(reinterpret_cast<__m128i *>(groups[1] + 4), PlaceGroups(y.digits.high));
+        int64_t r[12] = {}, v[6], q[6];
+        for (int j = 0; j < 6; ++j) {
+            r[j] = groups[0][5 - j];
+            v[j] = groups[1][5 - j];
+        }
+        DivideLimbsLong(r, v, q);
+        quotient = GroupsArea(0, _mm_setr_epi32(static_cast<int>(q[5]), static_cast<int>(q[4]), static_cast<int>(q[3]),
+                                                static_cast<int>(q[2])),
+                              _mm_setr_epi32(static_cast<int>(q[1]), static_cast<int>(q[0]), 0, 0));
+    }
+    PackArea(result, quotient, negative, biased);
+    return true;
+}
+#endif
+
+bool DivideOnWords(NUMBER *result, const NUMBER *a, const NUMBER *b) {
+    const NumWords x = ReadOperand(a), y = ReadOperand(b);
+    const bool negative = x.negative != y.negative;
+    if (DivideZero(result, x.IsZero(), y.IsZero(), negative)) return true;
+    const int biased = QuotientBiased(x.biased, y.biased);
+    // The 24 quotient digits and a zero word: no 25th digit is developed.
+    uint64_t quotient[4] = {};
+#if defined(__SIZEOF_INT128__)
+    if (!DivideShort(x, y, quotient))
+#endif
+        DivideLong(x, y, quotient);
+    numwords::PackLeadingDigits(result, quotient, negative, biased);
+    return true;
 }
 
 } // namespace
 
 extern "C" int32_t ORVEXAPI NumDivide(NUMBER *result, const NUMBER *a, const NUMBER *b) {
-    const NumWords x = ReadOperand(a), y = ReadOperand(b);
-    const bool negative = x.negative != y.negative;
-    if (x.IsZero()) {
-        NumSetZero(result);
-        return result->bLength;
-    }
-    if (y.IsZero()) {
-        // No error code: the largest magnitude a run of 99s packs to, 10^118.
-        const uint8_t one = 1;
-        return NumPackRecord(result, &one, 1, negative, kNumMaxBiased);
-    }
-    const int biased = x.biased - y.biased + kNumExponentBias + 1;
-    // The 24 quotient digits and a zero word: no 25th digit is developed.
-    uint64_t quotient[4] = {};
-#if defined(__SIZEOF_INT128__)
-    if (DivideShort(x, y, quotient)) return numwords::PackLeadingDigits(result, quotient, negative, biased);
+#if defined(NUM_HAVE_VECTORS) && defined(__SIZEOF_INT128__)
+    if (numvec::kAvailable && DivideOnVectors(result, a, b)) return result->bLength;
 #endif
-    DivideLong(x, y, quotient);
-    return numwords::PackLeadingDigits(result, quotient, negative, biased);
+    DivideOnWords(result, a, b);
+    return result->bLength;
 }

@@ -12,15 +12,8 @@ namespace {
 using namespace numvec;
 using numwords::u128;
 
-constexpr uint64_t kTen8 = 100000000ULL;
 constexpr uint64_t kTen14 = 100000000000000ULL;
 constexpr uint64_t kTen16 = numwords::kTen16;
-
-// The places of two 10^16 limbs as four numbers below 10^8, the lowest first.
-[[gnu::target("ssse3")]] inline __m128i LimbGroups(uint64_t lower, uint64_t upper) {
-    return _mm_setr_epi32(static_cast<int>(lower % kTen8), static_cast<int>(lower / kTen8),
-                          static_cast<int>(upper % kTen8), static_cast<int>(upper / kTen8));
-}
 
 [[gnu::target("ssse3")]] bool MultiplyOnVectors(NUMBER *result, const NUMBER *a, const NUMBER *b) {
     Operand x, y;
@@ -53,10 +46,8 @@ constexpr uint64_t kTen16 = numwords::kTen16;
     }
     // Places 23 to 47 make the area: the first dropped digit is at place 23
     // at the lowest.
-    const __m128i middle = GroupDigits(LimbGroups(limbs[3], limbs[4])); // places 24-39
-    const __m128i top = GroupDigits(LimbGroups(limbs[5], 0));            // places 40-47
-    const Area area{_mm_or_si128(_mm_slli_si128(middle, 1), _mm_cvtsi32_si128(static_cast<int>(limbs[2] / kTen14))),
-                    _mm_or_si128(_mm_srli_si128(middle, 15), _mm_slli_si128(top, 1))};
+    const Area area = GroupsArea(static_cast<int>(limbs[2] / kTen14), LimbGroups(limbs[3], limbs[4]),
+                                 LimbGroups(limbs[5], 0));
     PackArea(result, area, x.negative != y.negative, x.biased + y.biased - kNumExponentBias);
     return true;
 }

@@ -31,10 +31,8 @@ using namespace numvec;
     // dropped unrounded.
     const int gap = larger.biased - smaller.biased;
     const int shift = smaller.zero || gap > 24 ? 24 : gap;
-    const __m128i down = Load(kShift.index + 16 + shift);
-    __m128i low = _mm_or_si128(_mm_shuffle_epi8(smaller.digits.low, down),
-                               _mm_shuffle_epi8(smaller.digits.high, Load(kShift.index + shift)));
-    __m128i high = _mm_shuffle_epi8(smaller.digits.high, down);
+    const Area aligned = ShiftDown(smaller.digits, shift);
+    __m128i low = aligned.low, high = aligned.high;
     // A difference adds the complement, 99 - d in places 0 to 23, plus one.
     const bool difference = kNumSumSubtracts[index];
     const __m128i nines = _mm_set1_epi8(99);

@@ -39,9 +39,10 @@ inline const bool kAvailable = ProcessorHasShuffles();
 
 constexpr uint8_t kZ = 0x80; // a shuffle index that gives a zero byte
 
-// Shuffle indexes of a shift towards the lower places by s (0 to 24): byte
-// k of the low vector takes the low vector's byte k + s from kShift + 16 + s
-// and the high vector's byte k + s - 16 from kShift + s.
+// Shuffle indexes of byte shifts: kShift + 16 + s moves a vector's bytes s
+// places down (s from -16 to 24), kShift + s brings the next vector's bytes
+// in under them, and kShift + 32 - s the previous vector's bytes in over a
+// shift up.
 struct ShiftTable {
     uint8_t index[56];
     constexpr ShiftTable() : index() {
@@ -106,6 +107,22 @@ NUM_VECTOR __m128i SpreadBits(uint32_t bits) {
 
 NUM_VECTOR __m128i Select(bool c, __m128i yes, __m128i no) {
     return _mm_xor_si128(no, _mm_and_si128(_mm_xor_si128(yes, no), _mm_set1_epi8(static_cast<char>(-c))));
+}
+
+// The area moved s places (0 to 24) towards the lower places; places moved
+// below 0 are dropped.
+NUM_VECTOR Area ShiftDown(const Area &a, int s) {
+    const __m128i within = Load(kShift.index + 16 + s);
+    return {_mm_or_si128(_mm_shuffle_epi8(a.low, within), _mm_shuffle_epi8(a.high, Load(kShift.index + s))),
+            _mm_shuffle_epi8(a.high, within)};
+}
+
+// The area moved s places (0 to 16) towards the higher places; places moved
+// past 31 are dropped.
+NUM_VECTOR Area ShiftUp(const Area &a, int s) {
+    const __m128i within = Load(kShift.index + 16 - s);
+    return {_mm_shuffle_epi8(a.low, within),
+            _mm_or_si128(_mm_shuffle_epi8(a.high, within), _mm_shuffle_epi8(a.low, Load(kShift.index + 32 - s)))};
 }
 
 // Resolves the carries of digit sums of 0 to 199 a byte, with a carry into
@@ -218,12 +235,16 @@ NUM_VECTOR bool ReadOperand(const NUMBER *n, Operand &v) {
     out->bLength = static_cast<uint8_t>(1 + count + static_cast<int>(negative));
 }
 
-// Two 10^16 limbs of sixteen places, the lowest first.
-NUM_VECTOR __m128i PlaceLimbs(__m128i digits) {
-    // Digit pairs, then pairs of those: 32-bit groups of four places.
+// Four 32-bit groups of four places each: places 0-3 first.
+NUM_VECTOR __m128i PlaceGroups(__m128i digits) {
     const __m128i pairs = _mm_setr_epi8(1, 100, 1, 100, 1, 100, 1, 100, 1, 100, 1, 100, 1, 100, 1, 100);
     const __m128i quads = _mm_setr_epi16(1, 10000, 1, 10000, 1, 10000, 1, 10000);
-    const __m128i groups = _mm_madd_epi16(_mm_maddubs_epi16(digits, pairs), quads);
+    return _mm_madd_epi16(_mm_maddubs_epi16(digits, pairs), quads);
+}
+
+// Two 10^16 limbs of sixteen places, the lowest first.
+NUM_VECTOR __m128i PlaceLimbs(__m128i digits) {
+    const __m128i groups = PlaceGroups(digits);
     return _mm_add_epi64(_mm_and_si128(groups, _mm_set1_epi64x(0xFFFFFFFF)),
                          _mm_mul_epu32(_mm_srli_epi64(groups, 32), _mm_set1_epi64x(100000000)));
 }
@@ -253,6 +274,21 @@ NUM_VECTOR __m128i GroupDigits(__m128i groups) {
     const __m128i hundreds = _mm_srli_epi16(_mm_mulhi_epu16(fours, _mm_set1_epi16(5243)), 3);
     const __m128i ones = _mm_sub_epi16(fours, _mm_mullo_epi16(hundreds, _mm_set1_epi16(100)));
     return _mm_or_si128(_mm_slli_epi16(hundreds, 8), ones);
+}
+
+// The places of two 10^16 limbs as four groups below 10^8, the lowest first.
+NUM_VECTOR __m128i LimbGroups(uint64_t lower, uint64_t upper) {
+    constexpr uint64_t kTen8 = 100000000ULL;
+    return _mm_setr_epi32(static_cast<int>(lower % kTen8), static_cast<int>(lower / kTen8),
+                          static_cast<int>(upper % kTen8), static_cast<int>(upper / kTen8));
+}
+
+// An area from place 0's digit and the places above it as groups below
+// 10^8: places 1-16 from `lower` (four groups), 17-24 from `upper` (two).
+NUM_VECTOR Area GroupsArea(int bottom, __m128i lower, __m128i upper) {
+    const __m128i middle = GroupDigits(lower), top = GroupDigits(upper);
+    return {_mm_or_si128(_mm_slli_si128(middle, 1), _mm_cvtsi32_si128(bottom)),
+            _mm_or_si128(_mm_srli_si128(middle, 15), _mm_slli_si128(top, 1))};
 }
 
 } // namespace numvec
