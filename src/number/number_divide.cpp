@@ -129,6 +129,31 @@ void CorrectLastLimb(int64_t *rest, const int64_t *v, int64_t &last) {
     }
 }
 
+// A quotient limb's estimate from the window's leading limbs: (lead +
+// next / 10^8) / divisor, the divisor in units of its first limb.  The
+// limbs after `next` move it by far less than one.  The estimate is the
+// critical path of the division, each step waiting for the last, so where
+// there are 128-bit products it is taken with two fixed-point reciprocals
+// (2^64 / divisor and 2^64 / (divisor x 10^8)) rather than through double
+// conversions.
+struct LimbEstimator {
+#if defined(__SIZEOF_INT128__)
+    int64_t reciprocal, reciprocalNext;
+    explicit LimbEstimator(double divisor)
+        : reciprocal(static_cast<int64_t>(0x1p64 / divisor)), reciprocalNext(static_cast<int64_t>(0x1p64 / (divisor * 1e8))) {}
+    int64_t Estimate(int64_t lead, int64_t next) const {
+        using i128 = __int128;
+        return static_cast<int64_t>((static_cast<i128>(lead) * reciprocal + static_cast<i128>(next) * reciprocalNext) >> 64);
+    }
+#else
+    double reciprocal;
+    explicit LimbEstimator(double divisor) : reciprocal(1.0 / divisor) {}
+    int64_t Estimate(int64_t lead, int64_t next) const {
+        return static_cast<int64_t>((static_cast<double>(lead) + static_cast<double>(next) * 1e-8) * reciprocal);
+    }
+#endif
+};
+
 // The core of the long division: r[0..7) the dividend's limbs (r[7..12)
 // zero), v[0..6) the divisor's; q[0..6) receives the quotient limbs, each
 // 0 .. 10^8 - 1.
@@ -138,13 +163,11 @@ void DivideLimbsLong(int64_t *r, const int64_t *v, int64_t *q) {
     // limbs is good to far more places than an estimate needs.
     const double divisor = static_cast<double>(v[0]) + static_cast<double>(v[1]) / 1e8 +
                            static_cast<double>(v[2]) / 1e16 + static_cast<double>(v[3]) / 1e24;
-    const double reciprocal = 1.0 / divisor;
+    const LimbEstimator estimator(divisor);
     for (int j = 0; j < 6; ++j) {
         int64_t *w = r + j; // the window w[0..6]; w[0] folds into w[1]
         const int64_t lead = w[0] * kBase + w[1];
-        // The limbs after w[2] move the estimate by far less than one.
-        const double top = static_cast<double>(lead) + static_cast<double>(w[2]) * 1e-8;
-        const int64_t estimate = static_cast<int64_t>(top * reciprocal);
+        const int64_t estimate = estimator.Estimate(lead, w[2]);
         w[1] = lead;
 #pragma GCC unroll 6
         for (int i = 0; i < 6; ++i) w[1 + i] -= estimate * v[i];

@@ -51,23 +51,17 @@ struct ShiftTable {
 };
 inline constexpr ShiftTable kShift{};
 
-// All ones from index 24 up: the bytes at places k >= m of a vector pair
-// are kFrom + 24 - m (low) and kFrom + 40 - m (high), m from 0 to 24.
-struct FromTable {
-    uint8_t byte[56];
-    constexpr FromTable() : byte() {
-        for (int i = 0; i < 56; ++i) byte[i] = i >= 24 ? 0xFF : 0;
+// All ones from index 25 up, and a single 1 at index 32: the masks of the
+// places from m (0 to 25) up and of place m alone, for both vectors.
+struct PlaceTables {
+    uint8_t from[64];
+    uint8_t one[64];
+    constexpr PlaceTables() : from(), one() {
+        for (int i = 25; i < 64; ++i) from[i] = 0xFF;
+        one[32] = 1;
     }
 };
-inline constexpr FromTable kFrom{};
-
-// A single 1 at index 32: the place m alone is kOne + 32 - m (low) and
-// kOne + 48 - m (high), m from 0 to 25.
-struct OneTable {
-    uint8_t byte[64];
-    constexpr OneTable() : byte() { byte[32] = 1; }
-};
-inline constexpr OneTable kOne{};
+inline constexpr PlaceTables kPlaces{};
 
 // Shuffle indexes that turn the area back into record order with place
 // `top` first: record byte j takes place top - j.  Byte j of the low record
@@ -87,6 +81,11 @@ NUM_VECTOR __m128i Load(const uint8_t *p) { return _mm_loadu_si128(reinterpret_c
 struct Area {
     __m128i low, high;
 };
+
+// 0xFF in the places from m (0 to 25) up.
+NUM_VECTOR Area PlacesFrom(int m) { return {Load(kPlaces.from + 25 - m), Load(kPlaces.from + 41 - m)}; }
+// 1 in place m (0 to 25) alone.
+NUM_VECTOR Area PlaceOne(int m) { return {Load(kPlaces.one + 32 - m), Load(kPlaces.one + 48 - m)}; }
 
 NUM_VECTOR uint32_t ByteMask(__m128i low, __m128i high) {
     return static_cast<uint32_t>(_mm_movemask_epi8(low)) | static_cast<uint32_t>(_mm_movemask_epi8(high)) << 16;
@@ -168,7 +167,8 @@ NUM_VECTOR bool ReadOperand(const NUMBER *n, Operand &v) {
     __m128i low = _mm_shuffle_epi8(later, _mm_setr_epi8(kZ, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1));
     __m128i high = _mm_shuffle_epi8(first, _mm_setr_epi8(7, 6, 5, 4, 3, 2, 1, 0, kZ, kZ, kZ, kZ, kZ, kZ, kZ, kZ));
     // Places 24-31 are never a record's.
-    const __m128i keepLow = Load(kFrom.byte + count), keepHigh = _mm_move_epi64(Load(kFrom.byte + 16 + count));
+    const Area from = PlacesFrom(24 - count);
+    const __m128i keepLow = from.low, keepHigh = _mm_move_epi64(from.high);
     // A negative value's bytes are 100 - d: d = ~byte + 101 in eight bits.
     const __m128i sign = _mm_set1_epi8(static_cast<char>(-static_cast<int>(negative)));
     const __m128i offset = _mm_and_si128(sign, _mm_set1_epi8(101));
@@ -190,28 +190,32 @@ NUM_VECTOR bool ReadOperand(const NUMBER *n, Operand &v) {
 // digits kept, 22 when negative), the exponent clamped, trailing zeros
 // dropped.  Writes the whole record.
 [[gnu::always_inline]] NUM_VECTOR void PackArea(NUMBER *out, Area a, bool negative, int base) {
-    uint32_t nonZero = NonZeroPlaces(a);
+    const __m128i zero = _mm_setzero_si128(), nines = _mm_set1_epi8(99), fortyNines = _mm_set1_epi8(49);
+    const uint32_t nonZero = ~ByteMask(_mm_cmpeq_epi8(a.low, zero), _mm_cmpeq_epi8(a.high, zero));
     if (nonZero == 0) {
         NumSetZero(out);
         return;
     }
+    const uint32_t ninetyNines = ByteMask(_mm_cmpeq_epi8(a.low, nines), _mm_cmpeq_epi8(a.high, nines));
+    const uint32_t halfOrMore = ~ByteMask(_mm_cmpeq_epi8(_mm_subs_epu8(a.low, fortyNines), zero),
+                                          _mm_cmpeq_epi8(_mm_subs_epu8(a.high, fortyNines), zero));
     int top = 31 - std::countl_zero(nonZero);
     const int dropped = top - (negative ? kNumMaxNegativeDigits : kNumMaxPositiveDigits);
-    alignas(16) uint8_t places[32];
-    _mm_store_si128(reinterpret_cast<__m128i *>(places), a.low);
-    _mm_store_si128(reinterpret_cast<__m128i *>(places + 16), a.high);
-    const bool roundUp = dropped >= 0 && places[dropped] >= 50;
+    const bool roundUp = dropped >= 0 && ((halfOrMore >> dropped) & 1) != 0;
     const int kept = dropped < 0 ? 0 : dropped + 1;
-    a.low = _mm_and_si128(a.low, Load(kFrom.byte + 24 - kept));
-    a.high = _mm_and_si128(a.high, Load(kFrom.byte + 40 - kept));
+    // Rounding up adds one at the lowest kept place that is not a 99 and
+    // clears the 99s under it; past a run of 99s up to the top, the one
+    // lands a place above the top.
+    const uint32_t keptPlaces = ~0u << kept;
+    const int landing = std::countr_zero(~ninetyNines & keptPlaces);
+    const int from = roundUp ? landing : kept;
+    const int lowest = roundUp ? landing : std::countr_zero(nonZero & keptPlaces);
+    top = from > top ? from : top;
+    const Area keep = PlacesFrom(from), one = PlaceOne(from);
     const __m128i up = _mm_set1_epi8(static_cast<char>(-static_cast<int>(roundUp)));
-    a.low = _mm_add_epi8(a.low, _mm_and_si128(Load(kOne.byte + 32 - kept), up));
-    a.high = _mm_add_epi8(a.high, _mm_and_si128(Load(kOne.byte + 48 - kept), up));
-    // A run of 99s may carry one place past the top: the value becomes 1.
-    ResolveCarries(a, 0, ~0u);
-    nonZero = NonZeroPlaces(a);
-    top = 31 - std::countl_zero(nonZero);
-    const int count = top - std::countr_zero(nonZero) + 1;
+    a.low = _mm_add_epi8(_mm_and_si128(a.low, keep.low), _mm_and_si128(one.low, up));
+    a.high = _mm_add_epi8(_mm_and_si128(a.high, keep.high), _mm_and_si128(one.high, up));
+    const int count = top - lowest + 1;
     int biased = base - 24 + top;
     biased = biased < kNumMinBiased ? kNumMinBiased : (biased > kNumMaxBiased ? kNumMaxBiased : biased);
 
@@ -222,10 +226,12 @@ NUM_VECTOR bool ReadOperand(const NUMBER *n, Operand &v) {
         // 100 - d for each digit, then the terminator.
         const __m128i ones = _mm_set1_epi8(-1), offset = _mm_set1_epi8(101);
         const __m128i terminator = _mm_set1_epi8(static_cast<char>(kNumTerminator));
-        low = _mm_or_si128(_mm_andnot_si128(Load(kFrom.byte + 24 - count), _mm_add_epi8(_mm_xor_si128(low, ones), offset)),
-                           _mm_and_si128(_mm_cmpeq_epi8(Load(kOne.byte + 32 - count), _mm_set1_epi8(1)), terminator));
-        high = _mm_or_si128(_mm_andnot_si128(Load(kFrom.byte + 40 - count), _mm_add_epi8(_mm_xor_si128(high, ones), offset)),
-                            _mm_and_si128(_mm_cmpeq_epi8(Load(kOne.byte + 48 - count), _mm_set1_epi8(1)), terminator));
+        const Area beyond = PlacesFrom(count), terminatorAt = PlaceOne(count);
+        const __m128i one = _mm_set1_epi8(1);
+        low = _mm_or_si128(_mm_andnot_si128(beyond.low, _mm_add_epi8(_mm_xor_si128(low, ones), offset)),
+                           _mm_and_si128(_mm_cmpeq_epi8(terminatorAt.low, one), terminator));
+        high = _mm_or_si128(_mm_andnot_si128(beyond.high, _mm_add_epi8(_mm_xor_si128(high, ones), offset)),
+                            _mm_and_si128(_mm_cmpeq_epi8(terminatorAt.high, one), terminator));
     }
     // Record bytes 0-15, then 15-22 (the last eight of the 23 digit bytes).
     _mm_storeu_si128(reinterpret_cast<__m128i *>(out->bDigits), low);
