@@ -139,8 +139,11 @@ void CorrectLastLimb(int64_t *rest, const int64_t *v, int64_t &last) {
 struct LimbEstimator {
 #if defined(__SIZEOF_INT128__)
     int64_t reciprocal, reciprocalNext;
-    explicit LimbEstimator(double divisor)
-        : reciprocal(static_cast<int64_t>(0x1p64 / divisor)), reciprocalNext(static_cast<int64_t>(0x1p64 / (divisor * 1e8))) {}
+    explicit LimbEstimator(double divisor) {
+        const double scaled = 0x1p64 / divisor;
+        reciprocal = static_cast<int64_t>(scaled);
+        reciprocalNext = static_cast<int64_t>(scaled * 1e-8);
+    }
     int64_t Estimate(int64_t lead, int64_t next) const {
         using i128 = __int128;
         return static_cast<int64_t>((static_cast<i128>(lead) * reciprocal + static_cast<i128>(next) * reciprocalNext) >> 64);
@@ -161,9 +164,12 @@ void DivideLimbsLong(int64_t *r, const int64_t *v, int64_t *q) {
     constexpr int64_t kBase = static_cast<int64_t>(kLimb);
     // The first limb is at least 10^6: the reciprocal of the leading three
     // limbs is good to far more places than an estimate needs.
-    const double divisor = static_cast<double>(v[0]) + static_cast<double>(v[1]) / 1e8 +
-                           static_cast<double>(v[2]) / 1e16 + static_cast<double>(v[3]) / 1e24;
+    const double divisor = static_cast<double>(v[0]) + static_cast<double>(v[1]) * 1e-8 +
+                           static_cast<double>(v[2]) * 1e-16 + static_cast<double>(v[3]) * 1e-24;
     const LimbEstimator estimator(divisor);
+    // Unrolled, the window stays in registers: each step reads what the
+    // step before it has just written.
+#pragma GCC unroll 6
     for (int j = 0; j < 6; ++j) {
         int64_t *w = r + j; // the window w[0..6]; w[0] folds into w[1]
         const int64_t lead = w[0] * kBase + w[1];
