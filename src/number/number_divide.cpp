@@ -184,11 +184,16 @@ void DivideLimbsLong(int64_t *r, const int64_t *v, int64_t *q) {
     // when it lies near 0 or near the divisor must it be carried exactly
     // and brought into 0 .. divisor - 1.
     int64_t *rest = r + 6;
-    double remainder = 0, size = 0;
-    for (int i = 5; i >= 0; --i) {
-        remainder = remainder * 1e-8 + static_cast<double>(rest[i]);
-        size = size * 1e-8 + std::fabs(static_cast<double>(rest[i]));
+    // Summed as a tree, not by Horner's rule: the terms do not wait for
+    // each other.
+    constexpr double kScale[6] = {1, 1e-8, 1e-16, 1e-24, 1e-32, 1e-40};
+    double terms[6], sizes[6];
+    for (int i = 0; i < 6; ++i) {
+        terms[i] = static_cast<double>(rest[i]) * kScale[i];
+        sizes[i] = std::fabs(terms[i]);
     }
+    const double remainder = ((terms[0] + terms[1]) + (terms[2] + terms[3])) + (terms[4] + terms[5]);
+    const double size = ((sizes[0] + sizes[1]) + (sizes[2] + sizes[3])) + (sizes[4] + sizes[5]);
     // Rounding moves the sum by far less than 10^-12 of its terms' size.
     const double slack = 1.0 + size * 1e-12;
     if (!(remainder > slack && remainder < divisor - slack)) CorrectLastLimb(rest, v, q[5]);
