@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "number/number_core.h"
-#include "number/number_words.h"
 
 namespace {
 
@@ -61,57 +60,6 @@ int AddOrSubtract(NUMBER *result, const NUMBER *a, const NUMBER *b, bool subtrac
     return NumPackRecord(result, work, 1 + kSumArea, kNumSumNegative[index], larger.biased + 1);
 }
 
-#if defined(__SIZEOF_INT128__)
-using numwords::u128;
-
-// The 10^16 limbs that digit words stand for.
-void Limbs(const uint64_t *words, int n, uint64_t *limbs) {
-    for (int j = 0; j < n; ++j) limbs[j] = numwords::WordValue(words[j]);
-}
-
-// The exact product of two work areas on 10^16 limbs: nine 128-bit
-// products, then the columns carried.  False when a record needs the
-// careful reader.
-bool MultiplyWords(NUMBER *result, const NUMBER *a, const NUMBER *b) {
-    numwords::NumWords x, y;
-    if (!numwords::ReadWords(a, NumArithLengthOf(a), x) || !numwords::ReadWords(b, NumArithLengthOf(b), y))
-        return false;
-    if (x.IsZero() || y.IsZero()) {
-        NumSetZero(result);
-        return true;
-    }
-    if ((x.w[1] | x.w[2] | y.w[1] | y.w[2]) == 0) {
-        // Eight digits each: one 128-bit product, 0.[high][low].
-        uint64_t low;
-        const uint64_t high = numwords::DivideByTen16(
-            static_cast<u128>(numwords::WordValue(x.w[0])) * numwords::WordValue(y.w[0]), low);
-        const uint64_t words[4] = {numwords::ValueWord(high), numwords::ValueWord(low), 0, 0};
-        numwords::PackLeadingDigits(result, words, x.negative != y.negative, x.biased + y.biased - kNumExponentBias);
-        return true;
-    }
-    uint64_t p[3], q[3];
-    Limbs(x.w, 3, p);
-    Limbs(y.w, 3, q);
-    // 0.p x 0.q: column k has the weight 10^(-16 (k + 2)).
-    u128 columns[5] = {};
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) columns[i + j] += static_cast<u128>(p[i]) * q[j];
-    // The carries run through every column; only the first 32 digits (24
-    // from the first non-zero one and the one after) are turned into words.
-    uint64_t limbs[6];
-    uint64_t carry = 0;
-    for (int k = 4; k >= 0; --k) carry = numwords::DivideByTen16(columns[k] + carry, limbs[k + 1]);
-    limbs[0] = carry;
-    uint64_t product[4];
-    for (int k = 0; k < 4; ++k) product[k] = numwords::ValueWord(limbs[k]);
-    numwords::PackLeadingDigits(result, product, x.negative != y.negative, x.biased + y.biased - kNumExponentBias);
-    return true;
-}
-
-#else
-bool MultiplyWords(NUMBER *, const NUMBER *, const NUMBER *) { return false; }
-#endif
-
 } // namespace
 
 extern "C" {
@@ -125,7 +73,7 @@ int32_t ORVEXAPI NumSubtract(NUMBER *result, const NUMBER *a, const NUMBER *b) {
 }
 
 int32_t ORVEXAPI NumMultiply(NUMBER *result, const NUMBER *a, const NUMBER *b) {
-    if (NumMultiplyOnVectors(result, a, b) || MultiplyWords(result, a, b)) return result->bLength;
+    if (NumMultiplyOnVectors(result, a, b)) return result->bLength;
     const NumUnpacked x = NumUnpackRecord(a, NumArithLengthOf(a));
     const NumUnpacked y = NumUnpackRecord(b, NumArithLengthOf(b));
     if (x.IsZero() || y.IsZero()) {
