@@ -312,7 +312,7 @@ bool DivideOnWords(NUMBER *result, const NUMBER *a, const NUMBER *b) {
 
 extern "C" int32_t ORVEXAPI NumDivide(NUMBER *result, const NUMBER *a, const NUMBER *b) {
 #if defined(NUM_HAVE_VECTORS) && defined(__SIZEOF_INT128__)
-    if (numvec::kAvailable && DivideOnVectors(result, a, b)) return result->bLength;
+    if (numvec::enabled && DivideOnVectors(result, a, b)) return result->bLength;
 #endif
     DivideOnWords(result, a, b);
     return result->bLength;

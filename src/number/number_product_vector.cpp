@@ -55,7 +55,7 @@ constexpr uint64_t kTen16 = numwords::kTen16;
 } // namespace
 
 bool NumMultiplyOnVectors(NUMBER *result, const NUMBER *a, const NUMBER *b) {
-    return kAvailable && MultiplyOnVectors(result, a, b);
+    return enabled && MultiplyOnVectors(result, a, b);
 }
 
 #else

@@ -48,7 +48,7 @@ using namespace numvec;
 } // namespace
 
 bool NumAddOrSubtractOnVectors(NUMBER *result, const NUMBER *a, const NUMBER *b, bool subtract) {
-    return kAvailable && AddOrSubtractOnVectors(result, a, b, subtract);
+    return enabled && AddOrSubtractOnVectors(result, a, b, subtract);
 }
 
 #else

@@ -30,8 +30,9 @@ inline bool ProcessorHasShuffles() {
 
 // True where the processor has the byte shuffles; false until the library's
 // initialisation has run, so that arithmetic asked for earlier takes the
-// careful path rather than an unsupported instruction.
-inline const bool kAvailable = ProcessorHasShuffles();
+// careful path rather than an unsupported instruction.  Tests turn it off to
+// compare the paths.
+inline bool enabled = ProcessorHasShuffles();
 
 // Every function that uses the byte shuffles carries the instruction-set
 // attribute: the library itself is built for the baseline processor.
