@@ -28,17 +28,23 @@ constexpr uint64_t kTen16 = numwords::kTen16;
     // Column k has the weight 10^(16 k); the product has places 0 to 47,
     // its first digit at place 46 or 47.
     u128 columns[5] = {};
+    // Every loop here is unrolled so that the columns and limbs stay in
+    // registers instead of being added up in memory.
+#pragma GCC unroll 3
     for (int i = 0; i < 3; ++i)
+#pragma GCC unroll 3
         for (int j = 0; j < 3; ++j) columns[i + j] += static_cast<u128>(p[i]) * q[j];
     // Each column splits into 10^16 limbs on its own, without waiting for
     // the carry from the column below: columns hold at most three products,
     // so a limb plus the part carried out of the column below stays under
     // 4 x 10^16, and carrying that sum along costs three comparisons a limb.
     uint64_t low[5], high[5];
+#pragma GCC unroll 5
     for (int k = 0; k < 5; ++k) high[k] = numwords::DivideByTen16(columns[k], low[k]);
     uint64_t limbs[6];
     limbs[0] = low[0];
     uint64_t carry = 0;
+#pragma GCC unroll 5
     for (int k = 1; k < 6; ++k) {
         const uint64_t sum = (k < 5 ? low[k] : 0) + high[k - 1] + carry;
         carry = static_cast<uint64_t>(sum >= kTen16) + (sum >= 2 * kTen16) + (sum >= 3 * kTen16);
