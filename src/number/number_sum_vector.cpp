@@ -21,27 +21,29 @@ using namespace numvec;
                                              _mm_cmpeq_epi8(_mm_min_epu8(x.digits.high, y.digits.high), x.digits.high));
     const bool swapped = ex < ey || (ex == ey && below > (differ ^ below));
     const int index = NumSumIndex(x.negative, y.negative, subtract, swapped);
-    const Operand &larger = swapped ? y : x;
-    const Operand &smaller = swapped ? x : y;
-    if (larger.zero) {
+    // The larger magnitude into x, without branching on the order.
+    SwapIf(swapped, x.digits, y.digits);
+    const bool largerZero = swapped ? y.zero : x.zero, smallerZero = swapped ? x.zero : y.zero;
+    const int largerBiased = swapped ? y.biased : x.biased, smallerBiased = swapped ? x.biased : y.biased;
+    if (largerZero) {
         NumSetZero(result);
         return true;
     }
     // The smaller operand under the larger: its digits beyond place 0 are
     // dropped unrounded.
-    const int gap = larger.biased - smaller.biased;
-    const int shift = smaller.zero || gap > 24 ? 24 : gap;
-    const Area aligned = ShiftDown(smaller.digits, shift);
+    const int gap = largerBiased - smallerBiased;
+    const int shift = smallerZero || gap > 24 ? 24 : gap;
+    const Area aligned = ShiftDown(y.digits, shift);
     __m128i low = aligned.low, high = aligned.high;
     // A difference adds the complement, 99 - d in places 0 to 23, plus one.
     const bool difference = kNumSumSubtracts[index];
     const __m128i nines = _mm_set1_epi8(99);
     low = Select(difference, _mm_sub_epi8(nines, low), low);
     high = Select(difference, _mm_sub_epi8(_mm_move_epi64(nines), high), high);
-    Area sum{_mm_add_epi8(larger.digits.low, low), _mm_add_epi8(larger.digits.high, high)};
+    Area sum{_mm_add_epi8(x.digits.low, low), _mm_add_epi8(x.digits.high, high)};
     // The complement's carry out of place 23 is dropped.
     ResolveCarries(sum, difference, difference ? 0x00FFFFFFu : 0x01FFFFFFu);
-    PackArea(result, sum, kNumSumNegative[index], larger.biased + 1);
+    PackArea(result, sum, kNumSumNegative[index], largerBiased + 1);
     return true;
 }
 

@@ -109,6 +109,15 @@ NUM_VECTOR __m128i Select(bool c, __m128i yes, __m128i no) {
     return _mm_xor_si128(no, _mm_and_si128(_mm_xor_si128(yes, no), _mm_set1_epi8(static_cast<char>(-c))));
 }
 
+// Exchanges two areas when swap holds.
+NUM_VECTOR void SwapIf(bool swap, Area &a, Area &b) {
+    const __m128i mask = _mm_set1_epi8(static_cast<char>(-static_cast<int>(swap)));
+    const __m128i low = _mm_and_si128(_mm_xor_si128(a.low, b.low), mask);
+    const __m128i high = _mm_and_si128(_mm_xor_si128(a.high, b.high), mask);
+    a = {_mm_xor_si128(a.low, low), _mm_xor_si128(a.high, high)};
+    b = {_mm_xor_si128(b.low, low), _mm_xor_si128(b.high, high)};
+}
+
 // The area moved s places (0 to 24) towards the lower places; places moved
 // below 0 are dropped.
 NUM_VECTOR Area ShiftDown(const Area &a, int s) {
