@@ -40,6 +40,21 @@ std::string_view TakeSign(std::string_view text, bool *negative) {
     return text;
 }
 
+// Whether the thousands separators of the integer digits stand between
+// groups of exactly three characters, with at most three before the first.
+bool GroupsAreValid(std::string_view integers, char thousand) {
+    int run = 0;
+    for (size_t i = integers.size(); i-- > 0;) {
+        if (integers[i] != thousand) {
+            ++run;
+        } else {
+            if (run != 3) return false;
+            run = 0;
+        }
+    }
+    return run <= 3;
+}
+
 // Separators: at most one decimal separator, no thousands separator after
 // it, and thousands separators between groups of exactly three characters,
 // at most three before the first.
@@ -54,17 +69,7 @@ bool SeparatorsAreValid(std::string_view text, FMTSeparators separators) {
         // A thousands separator that is also the decimal separator counts.
         if (thousand && c == thousand) grouped = true;
     }
-    if (!grouped) return true;
-    int run = 0;
-    for (size_t i = point == std::string_view::npos ? text.size() : point; i-- > 0;) {
-        if (text[i] != thousand) {
-            ++run;
-        } else {
-            if (run != 3) return false;
-            run = 0;
-        }
-    }
-    return run <= 3;
+    return !grouped || GroupsAreValid(text.substr(0, point), thousand);
 }
 
 // Writes the text to `out` (which may be where the text begins) without its
@@ -105,6 +110,49 @@ bool ReadPlainNumber(const char *text, NUMBER *value) {
         return true;
     }
     return NumReadDecimal(value, text, false) > 0;
+}
+
+// What the quick reading of a number text found.
+enum class QuickReading { kValid, kInvalid, kOther };
+
+// Reads the common number text at once: digits, thousands separators and at
+// most one decimal separator (other than the thousands one), the thousands
+// separators all before it.  kOther for any other text, which the general
+// steps read; else *value holds the magnitude when kValid.  The text is
+// rewritten as the general steps do.
+QuickReading ReadCommonNumber(char *text, std::string_view number, FMTSeparators separators, NUMBER *value) {
+    const char decimal = separators.decimal, thousand = separators.thousand;
+    if (decimal == thousand) return QuickReading::kOther;
+    size_t point = std::string_view::npos;
+    bool grouped = false, zero = true;
+    for (size_t i = 0; i < number.size(); ++i) {
+        const char c = number[i];
+        if (IsDigit(c)) {
+            zero = zero && c == '0';
+        } else if (c == decimal) {
+            if (point != std::string_view::npos) return QuickReading::kInvalid;
+            point = i;
+        } else if (thousand && c == thousand) {
+            if (point != std::string_view::npos) return QuickReading::kInvalid;
+            grouped = true;
+        } else {
+            return QuickReading::kOther;
+        }
+    }
+    if (grouped && !GroupsAreValid(number.substr(0, point), thousand)) return QuickReading::kInvalid;
+    if (zero) {
+        *value = FMTZeroNumber();
+        return QuickReading::kValid;
+    }
+    // A text that needs no rewriting is read where it stands.
+    const char *plain = number.data();
+    if (grouped || decimal != '.') {
+        PlainNumberText(number, separators, text);
+        plain = text;
+    } else {
+        text[number.data() - text + number.size()] = '\0';
+    }
+    return NumReadDecimal(value, plain, false) > 0 ? QuickReading::kValid : QuickReading::kInvalid;
 }
 
 } // namespace
@@ -157,12 +205,16 @@ bool FMTValidateNumberText(char *text, bool currency, const FMTNumberReading &re
     FMTTrimBlanks(text);
     bool negative;
     const std::string_view number = TakeSign(text, &negative);
-    if (!SeparatorsAreValid(number, reading.separators)) return false;
-    // The plain text is never longer than the number, so it is written over
-    // the text from its start.
-    PlainNumberText(number, reading.separators, text);
     NUMBER result;
-    if (!ReadPlainNumber(text, &result)) return false;
+    const QuickReading quick = ReadCommonNumber(text, number, reading.separators, &result);
+    if (quick == QuickReading::kInvalid) return false;
+    if (quick == QuickReading::kOther) {
+        if (!SeparatorsAreValid(number, reading.separators)) return false;
+        // The plain text is never longer than the number, so it is written
+        // over the text from its start.
+        PlainNumberText(number, reading.separators, text);
+        if (!ReadPlainNumber(text, &result)) return false;
+    }
     // The magnitude is read first and then negated, as a negative value
     // holds one digit less.
     if (negative) NumNegate(&result);
