@@ -230,6 +230,26 @@ int32_t FMTValueText(const NUMBER &value, char *out) {
     return length;
 }
 
+bool FMTValueTextWithin(const NUMBER &value, int lowest, int highest, char *out) {
+    DecimalDigits digits;
+    const int length = NumLengthOf(&value);
+    if (length != 0 && NumIsValidLength(length) && ReadWrittenDigits(value, length, digits)) {
+        // A written record's digits tell its exponent and its sign.
+        if (digits.point < lowest || digits.point > highest - (digits.negative ? 1 : 0)) return false;
+        int point;
+        const int written = PlainText(digits, out, &point);
+        if (written < 0)
+            NumToAscii(&value, out, kPlainWidth);
+        else
+            out[written] = '\0';
+        return true;
+    }
+    const int exponent = FMTDecimalExponent(value);
+    if (exponent < lowest || exponent > highest - (FMTIsNegative(value) ? 1 : 0)) return false;
+    FMTValueText(value, out);
+    return true;
+}
+
 bool FMTIsZeroText(std::string_view text) {
     for (char c : text)
         if (c != '0' && c != '.') return false;

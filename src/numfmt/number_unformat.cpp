@@ -190,10 +190,7 @@ extern "C" uint32_t ORVEXAPI FMTUnformatNumberStr(FMTCNTLBLOCK *block) {
     FMTGetNumberReading(*block, reading);
     NUMBER value;
     if (!PictureValue(input, picture, reading, &value)) return 0;
-    const int exponent = FMTDecimalExponent(value);
-    const int highest = kHighestTextExponent - (FMTIsNegative(value) ? 1 : 0);
-    if (exponent < kLowestTextExponent || exponent > highest) return 0;
+    if (!FMTValueTextWithin(value, kLowestTextExponent, kHighestTextExponent, output)) return 0;
     block->numValue = value;
-    FMTValueText(value, output);
     return 1;
 }

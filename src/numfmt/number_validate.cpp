@@ -147,7 +147,12 @@ QuickReading ReadCommonNumber(char *text, std::string_view number, FMTSeparators
     // A text that needs no rewriting is read where it stands.
     const char *plain = number.data();
     if (grouped || decimal != '.') {
-        PlainNumberText(number, separators, text);
+        // The plain text, written over the text from its start: the
+        // separators dropped, the decimal separator as ".".
+        char *out = text;
+        for (const char c : number)
+            if (c != thousand) *out++ = c == decimal ? '.' : c;
+        *out = '\0';
         plain = text;
     } else {
         text[number.data() - text + number.size()] = '\0';
