@@ -77,8 +77,7 @@ bool ReadWrittenDigits(const NUMBER &value, int length, DecimalDigits &d) {
     if (digits[0] == base || digits[count - 1] == base) return false;
     // A refusal leaves the count, the point and the sign as they were.
     if (!PutDigits(
-            d, [&](int i) { return static_cast<unsigned>(base + sign * digits[i]); }, count,
-            biased - kNumExponentBias))
+            d, [&](int i) { return static_cast<unsigned>(base + sign * digits[i]); }, count, biased - kNumExponentBias))
         return false;
     d.negative = negative;
     return true;

@@ -5,6 +5,7 @@
 #include "number/number_core.h"
 #include "numfmt/number_rounding.h"
 #include "numfmt/number_unformat.h"
+#include "numfmt/picture_reading.h"
 #include "numfmt/picture_syntax.h"
 #include "numfmt/picture_tokens.h"
 #include "orvexrt/intl.h"
@@ -66,26 +67,28 @@ bool ExponentValue(char *text, const FMTNumberReading &reading, int32_t *exponen
     return true;
 }
 
-// The value of the text by one section: strip, then read.
-bool SectionValue(const char *input, std::string_view section, bool allowLeadingMinus, const FMTNumberReading &reading,
-                  NUMBER *value, bool *percent, bool *stripped) {
+// The value of the text by one section of the picture: strip, then read.
+bool SectionValue(const char *input, FMTPictureReading &picture, int index, bool allowLeadingMinus,
+                  const FMTNumberReading &reading, NUMBER *value, bool *percent, bool *stripped) {
     FMTScratchText text(input);
-    *stripped = text.Ok() && FMTStripPictureText(text.Data(), section, percent, allowLeadingMinus, reading.separators);
+    *stripped = text.Ok() && FMTStripPictureText(text.Data(), picture.Sections().section[index], picture.Layout(index),
+                                                 percent, allowLeadingMinus, reading.separators);
     return *stripped && ValidateNumber(text.Data(), reading, value);
 }
 
 // Pictures of sections: the positive section first, then the negative one
 // (whose value is negated), then the zero section.
-bool SectionsValue(const char *input, const FMTPictureSections &sections, const FMTNumberReading &reading,
-                   NUMBER *value, bool *percent) {
+bool SectionsValue(const char *input, FMTPictureReading &picture, const FMTNumberReading &reading, NUMBER *value,
+                   bool *percent) {
     bool stripped;
+    const FMTPictureSections &sections = picture.Sections();
     const std::string_view positive = sections.section[0], negative = sections.section[1];
     if (!positive.empty()) {
-        if (SectionValue(input, positive, false, reading, value, percent, &stripped)) return true;
+        if (SectionValue(input, picture, 0, false, reading, value, percent, &stripped)) return true;
         if (!stripped) return false;
     }
     if (!negative.empty()) {
-        if (SectionValue(input, negative, false, reading, value, percent, &stripped)) {
+        if (SectionValue(input, picture, 1, false, reading, value, percent, &stripped)) {
             NumNegate(value);
             return true;
         }
@@ -94,7 +97,8 @@ bool SectionsValue(const char *input, const FMTPictureSections &sections, const 
         return false;
     }
     const std::string_view zero = sections.section[2];
-    if (sections.count < 3 || zero.empty() || !SectionValue(input, zero, false, reading, value, percent, &stripped))
+    if (sections.count < 3 || zero.empty() ||
+        !SectionValue(input, picture, 2, false, reading, value, percent, &stripped))
         return false;
     *value = FMTZeroNumber();
     return true;
@@ -106,24 +110,23 @@ bool PictureValue(const char *input, const char *picture, const FMTNumberReading
         FMTScratchText text(input);
         return text.Ok() && FMTValidateNumberText(text.Data(), true, reading, value);
     }
-    const FMTPictureSections sections = FMTSplitSections(picture);
-    if (sections.HasSemicolon()) {
+    FMTPictureReading sections(picture, reading.separators, IntlInDBCSMode());
+    if (sections.Sections().HasSemicolon()) {
         if (!SectionsValue(input, sections, reading, value, &percent)) return false;
     } else if (!(FMTIsScientificPicture(picture) && FMTUnformatSciNumber(input, reading, value))) {
         bool stripped;
-        if (!SectionValue(input, picture, true, reading, value, &percent, &stripped)) return false;
+        if (!SectionValue(input, sections, 0, true, reading, value, &percent, &stripped)) return false;
     }
     return !percent || FMTScaleByPowerOf10(value, *value, -2);
 }
 
 } // namespace
 
-bool FMTStripPictureText(char *text, std::string_view section, bool *percent, bool allowLeadingMinus,
-                         FMTSeparators separators) {
+bool FMTStripPictureText(char *text, std::string_view section, const FMTSectionLayout &layout, bool *percent,
+                         bool allowLeadingMinus, FMTSeparators separators) {
     *percent = false;
-    const bool dbcs = IntlInDBCSMode();
-    const FMTSectionLayout layout = FMTAnalyzeNumberSection(section, separators, dbcs);
     if (!layout.field) return false;
+    const bool dbcs = IntlInDBCSMode();
     const char *end = section.data() + section.size();
 
     char *start = allowLeadingMinus && text[0] == '-' ? text + 1 : text;

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "numfmt/picture_settings.h"
+#include "numfmt/picture_syntax.h"
 #include "orvexrt/number.h"
 
 // What a typed number is read against.
@@ -31,13 +32,13 @@ bool FMTValidateNumberText(char *text, bool currency, const FMTNumberReading &re
 // "-" in front.
 void FMTStripCurrency(char *text, std::string_view symbol, bool after);
 
-// Takes the literal texts of a picture section off text in place: the text
-// before its digit field from the front (after a "-" with
-// allowLeadingMinus), the text after it from the end.  *percent tells
-// whether the section shows a percentage that the text carries.  False for a
-// section without a digit field.
-bool FMTStripPictureText(char *text, std::string_view section, bool *percent, bool allowLeadingMinus,
-                         FMTSeparators separators);
+// Takes the literal texts of a picture section, whose layout is given, off
+// text in place: the text before its digit field from the front (after a
+// "-" with allowLeadingMinus), the text after it from the end.  *percent
+// tells whether the section shows a percentage that the text carries.
+// False for a section without a digit field.
+bool FMTStripPictureText(char *text, std::string_view section, const FMTSectionLayout &layout, bool *percent,
+                         bool allowLeadingMinus, FMTSeparators separators);
 
 // Reads text in the scientific form "mantissa E exponent"; true with *value
 // set when it is valid.

@@ -3,6 +3,7 @@
 #include "number/number_core.h"
 #include "numfmt/number_format.h"
 #include "numfmt/number_rounding.h"
+#include "numfmt/picture_reading.h"
 #include "numfmt/picture_syntax.h"
 
 namespace {
@@ -111,10 +112,11 @@ bool FMTFormatNumberPic(FMTTextSink &out, const char *picture, FMTSeparators sep
     }
 
     const bool dbcs = IntlInDBCSMode();
-    const FMTPictureSections sections = FMTSplitSections(picture);
+    FMTPictureReading reading(picture, separators, dbcs);
+    const FMTPictureSections &sections = reading.Sections();
     Choice chosen = ChooseSection(sections, negative, sign == 0);
     if (chosen.text.empty()) return true;
-    FMTSectionLayout layout = FMTAnalyzeNumberSection(chosen.text, separators, dbcs);
+    FMTSectionLayout layout = reading.Layout(chosen.index);
     // The value is rounded with its sign, which the text then drops: the
     // section (or the "-" written before it) shows the sign.
     NUMBER scaled;
@@ -144,7 +146,7 @@ bool FMTFormatNumberPic(FMTTextSink &out, const char *picture, FMTSeparators sep
             chosen = {index, sections.section[index]};
             if (chosen.text.empty()) return true;
             // The value shows as zero: zero with the new section's places.
-            layout = FMTAnalyzeNumberSection(chosen.text, separators, dbcs);
+            layout = reading.Layout(chosen.index);
             FMTRoundToText(FMTZeroNumber(), layout.places, rounded);
             magnitude = magnitudeOf(rounded, &point);
         }

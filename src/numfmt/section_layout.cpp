@@ -36,8 +36,8 @@ public:
 private:
     // What one walk over the digit field finds.
     struct Field {
-        const char *end = nullptr;     // the first byte after it
-        const char *decimal = nullptr; // its first decimal separator
+        const char *end = nullptr;       // the first byte after it
+        const char *decimal = nullptr;   // its first decimal separator
         const char *firstZero = nullptr; // before the decimal separator
         const char *placesEnd = nullptr; // the end of the "#" and "0" run after the decimal separator
         int zerosBeforeDecimal = 0;      // its "0"s before the decimal separator
