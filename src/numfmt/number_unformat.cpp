@@ -72,7 +72,7 @@ bool SectionValue(const char *input, FMTPictureReading &picture, int index, bool
                   const FMTNumberReading &reading, NUMBER *value, bool *percent, bool *stripped) {
     FMTScratchText text(input);
     *stripped = text.Ok() && FMTStripPictureText(text.Data(), picture.Sections().section[index], picture.Layout(index),
-                                                 percent, allowLeadingMinus, reading.separators);
+                                                 percent, allowLeadingMinus);
     return *stripped && ValidateNumber(text.Data(), reading, value);
 }
 
@@ -123,7 +123,7 @@ bool PictureValue(const char *input, const char *picture, const FMTNumberReading
 } // namespace
 
 bool FMTStripPictureText(char *text, std::string_view section, const FMTSectionLayout &layout, bool *percent,
-                         bool allowLeadingMinus, FMTSeparators separators) {
+                         bool allowLeadingMinus) {
     *percent = false;
     if (!layout.field) return false;
     const bool dbcs = IntlInDBCSMode();
@@ -133,10 +133,7 @@ bool FMTStripPictureText(char *text, std::string_view section, const FMTSectionL
     if (const size_t prefix = LiteralLengthAt(start, section.data(), layout.field, dbcs, false, [] {}))
         std::memmove(start, start + prefix, std::strlen(start) - prefix + 1);
 
-    const char *p = layout.field;
-    while (p < end && (FMTIsPlaceholder(*p) || FMTIsSingleAt(p, separators.decimal, dbcs) ||
-                       (FMTIsSingleAt(p, separators.thousand, dbcs) && p + 1 < end && FMTIsPlaceholder(p[1]))))
-        ++p;
+    const char *p = layout.digitsEnd;
     if (p == end) return true;
     *percent = *p == '%' && std::strchr(text, '%') != nullptr;
     // "_" and its character trim the text's trailing white space; then the

@@ -38,7 +38,7 @@ void FMTStripCurrency(char *text, std::string_view symbol, bool after);
 // tells whether the section shows a percentage that the text carries.
 // False for a section without a digit field.
 bool FMTStripPictureText(char *text, std::string_view section, const FMTSectionLayout &layout, bool *percent,
-                         bool allowLeadingMinus, FMTSeparators separators);
+                         bool allowLeadingMinus);
 
 // Reads text in the scientific form "mantissa E exponent"; true with *value
 // set when it is valid.

@@ -115,23 +115,30 @@ bool ReadPlainNumber(const char *text, NUMBER *value) {
 // What the quick reading of a number text found.
 enum class QuickReading { kValid, kInvalid, kOther };
 
+// The longest number text read quickly, terminator included.
+constexpr size_t kQuickText = 64;
+
 // Reads the common number text at once: digits, thousands separators and at
 // most one decimal separator (other than the thousands one), the thousands
 // separators all before it.  kOther for any other text, which the general
-// steps read; else *value holds the magnitude when kValid.  The text is
-// rewritten as the general steps do.
-QuickReading ReadCommonNumber(char *text, std::string_view number, FMTSeparators separators, NUMBER *value) {
+// steps read; else *value holds the magnitude when kValid.
+QuickReading ReadCommonNumber(std::string_view number, FMTSeparators separators, NUMBER *value) {
     const char decimal = separators.decimal, thousand = separators.thousand;
-    if (decimal == thousand) return QuickReading::kOther;
+    if (decimal == thousand || number.size() >= kQuickText) return QuickReading::kOther;
+    // The plain text: the separators dropped, the decimal separator as ".".
+    char plain[kQuickText];
+    char *out = plain;
     size_t point = std::string_view::npos;
     bool grouped = false, zero = true;
     for (size_t i = 0; i < number.size(); ++i) {
         const char c = number[i];
         if (IsDigit(c)) {
             zero = zero && c == '0';
+            *out++ = c;
         } else if (c == decimal) {
             if (point != std::string_view::npos) return QuickReading::kInvalid;
             point = i;
+            *out++ = '.';
         } else if (thousand && c == thousand) {
             if (point != std::string_view::npos) return QuickReading::kInvalid;
             grouped = true;
@@ -139,23 +146,11 @@ QuickReading ReadCommonNumber(char *text, std::string_view number, FMTSeparators
             return QuickReading::kOther;
         }
     }
+    *out = '\0';
     if (grouped && !GroupsAreValid(number.substr(0, point), thousand)) return QuickReading::kInvalid;
     if (zero) {
         *value = FMTZeroNumber();
         return QuickReading::kValid;
-    }
-    // A text that needs no rewriting is read where it stands.
-    const char *plain = number.data();
-    if (grouped || decimal != '.') {
-        // The plain text, written over the text from its start: the
-        // separators dropped, the decimal separator as ".".
-        char *out = text;
-        for (const char c : number)
-            if (c != thousand) *out++ = c == decimal ? '.' : c;
-        *out = '\0';
-        plain = text;
-    } else {
-        text[number.data() - text + number.size()] = '\0';
     }
     return NumReadDecimal(value, plain, false) > 0 ? QuickReading::kValid : QuickReading::kInvalid;
 }
@@ -211,7 +206,7 @@ bool FMTValidateNumberText(char *text, bool currency, const FMTNumberReading &re
     bool negative;
     const std::string_view number = TakeSign(text, &negative);
     NUMBER result;
-    const QuickReading quick = ReadCommonNumber(text, number, reading.separators, &result);
+    const QuickReading quick = ReadCommonNumber(number, reading.separators, &result);
     if (quick == QuickReading::kInvalid) return false;
     if (quick == QuickReading::kOther) {
         if (!SeparatorsAreValid(number, reading.separators)) return false;

@@ -54,6 +54,7 @@ FMTPictureMemo::Layout Remember(const FMTSectionLayout &layout, const char *pict
     kept.places = static_cast<int16_t>(layout.places);
     kept.zeros = static_cast<int16_t>(layout.zeros);
     kept.minPlaces = static_cast<int16_t>(layout.minPlaces);
+    kept.digitsEnd = static_cast<int16_t>(layout.digitsEnd ? layout.digitsEnd - picture : -1);
     return kept;
 }
 
@@ -64,6 +65,7 @@ FMTSectionLayout Recall(const FMTPictureMemo::Layout &kept, const char *picture)
     layout.zeros = kept.zeros;
     layout.minPlaces = kept.minPlaces;
     layout.grouping = kept.grouping;
+    layout.digitsEnd = kept.digitsEnd < 0 ? nullptr : picture + kept.digitsEnd;
     if (kept.suffix >= 0) layout.suffix = {picture + kept.suffix, static_cast<size_t>(kept.suffixSize)};
     return layout;
 }

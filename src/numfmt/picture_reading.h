@@ -22,6 +22,7 @@ struct FMTPictureMemo {
         int16_t places;
         int16_t zeros;
         int16_t minPlaces;
+        int16_t digitsEnd;
     };
 
     uint32_t generation; // changes whenever another picture is taken

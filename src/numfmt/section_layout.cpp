@@ -17,6 +17,7 @@ public:
         layout.field = FindFirst([](char c) { return FMTIsPlaceholder(c); }, begin_);
         if (!layout.field) return layout;
         const Field field = ReadField(layout);
+        layout.digitsEnd = field.loneThousand ? field.loneThousand : field.end;
         const char *suffix;
         if (field.decimal) {
             // The zeros count only from a "0" before the decimal separator.
@@ -36,11 +37,12 @@ public:
 private:
     // What one walk over the digit field finds.
     struct Field {
-        const char *end = nullptr;       // the first byte after it
-        const char *decimal = nullptr;   // its first decimal separator
-        const char *firstZero = nullptr; // before the decimal separator
-        const char *placesEnd = nullptr; // the end of the "#" and "0" run after the decimal separator
-        int zerosBeforeDecimal = 0;      // its "0"s before the decimal separator
+        const char *end = nullptr;          // the first byte after it
+        const char *decimal = nullptr;      // its first decimal separator
+        const char *firstZero = nullptr;    // before the decimal separator
+        const char *placesEnd = nullptr;    // the end of the "#" and "0" run after the decimal separator
+        const char *loneThousand = nullptr; // the first thousands separator before no place
+        int zerosBeforeDecimal = 0;         // its "0"s before the decimal separator
     };
 
     // Whether a byte equal to the separator c is always the single-byte
@@ -76,7 +78,7 @@ private:
                 ++field.zerosBeforeDecimal;
             } else if (*p != '#') {
                 if (!IsThousand(p)) break;
-                grouping = grouping || GroupsAt(p);
+                NoteThousand(p, field, grouping);
             }
         }
         if (p < end_ && IsDecimal(p)) {
@@ -92,7 +94,7 @@ private:
             for (; p < end_; ++p) {
                 if (FMTIsPlaceholder(*p)) continue;
                 if (IsThousand(p))
-                    grouping = grouping || GroupsAt(p);
+                    NoteThousand(p, field, grouping);
                 else if (!IsDecimal(p))
                     break;
             }
@@ -102,8 +104,15 @@ private:
         return field;
     }
 
-    // Whether the thousands separator at p stands before a place.
-    bool GroupsAt(const char *p) const { return p + 1 < end_ && FMTIsPlaceholder(p[1]); }
+    // A thousands separator at p groups when a place follows; one that
+    // does not (and is not the decimal separator as well) ends the digits
+    // a typed text shows.
+    void NoteThousand(const char *p, Field &field, bool &grouping) const {
+        if (p + 1 < end_ && FMTIsPlaceholder(p[1]))
+            grouping = true;
+        else if (!field.loneThousand && !IsDecimal(p))
+            field.loneThousand = p;
+    }
 
     int CountZeros(const char *from, const char *to) const {
         int zeros = 0;
