@@ -70,9 +70,23 @@ bool ExponentValue(char *text, const FMTNumberReading &reading, int32_t *exponen
 // The value of the text by one section of the picture: strip, then read.
 bool SectionValue(const char *input, FMTPictureReading &picture, int index, bool allowLeadingMinus,
                   const FMTNumberReading &reading, NUMBER *value, bool *percent, bool *stripped) {
+    // A section that is its digit field alone leaves nothing to strip: a
+    // common number text is read where it stands.
+    const std::string_view section = picture.Sections().section[index];
+    const FMTSectionLayout layout = picture.Layout(index);
+    if (layout.field == section.data() && layout.digitsEnd == section.data() + section.size()) {
+        const std::string_view text(input);
+        const FMTQuickReading quick = FMTHasNoBlanksToTrim(text)
+                                          ? FMTReadCommonNumberText(text, reading.separators, value)
+                                          : FMTQuickReading::kOther;
+        if (quick != FMTQuickReading::kOther) {
+            *percent = false;
+            *stripped = true;
+            return quick == FMTQuickReading::kValid;
+        }
+    }
     FMTScratchText text(input);
-    *stripped = text.Ok() && FMTStripPictureText(text.Data(), picture.Sections().section[index], picture.Layout(index),
-                                                 percent, allowLeadingMinus);
+    *stripped = text.Ok() && FMTStripPictureText(text.Data(), section, layout, percent, allowLeadingMinus);
     return *stripped && ValidateNumber(text.Data(), reading, value);
 }
 

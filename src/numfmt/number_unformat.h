@@ -26,6 +26,17 @@ void FMTGetNumberReading(const FMTCNTLBLOCK &block, FMTNumberReading &reading);
 // White space alone reads as zero.
 bool FMTValidateNumberText(char *text, bool currency, const FMTNumberReading &reading, NUMBER *value);
 
+// What reading a common number text found: a valid or an invalid number,
+// or another kind of text, which the general steps read.
+enum class FMTQuickReading { kValid, kInvalid, kOther };
+
+// Reads a number text without blanks at its ends, as FMTValidateNumberText
+// does but without rewriting it, when it is a common one: an optional sign
+// at either end, digits, thousands separators and at most one decimal
+// separator (other than the thousands one) after them.  *value is set when
+// kValid.
+FMTQuickReading FMTReadCommonNumberText(std::string_view text, FMTSeparators separators, NUMBER *value);
+
 // Takes the currency decorations off an amount in place: a single "-" or a
 // pair of parentheses mark it negative and go, the symbol goes from its
 // side (and from the end of a negative amount), and a negative amount gets

@@ -112,9 +112,6 @@ bool ReadPlainNumber(const char *text, NUMBER *value) {
     return NumReadDecimal(value, text, false) > 0;
 }
 
-// What the quick reading of a number text found.
-enum class QuickReading { kValid, kInvalid, kOther };
-
 // The longest number text read quickly, terminator included.
 constexpr size_t kQuickText = 64;
 
@@ -122,9 +119,9 @@ constexpr size_t kQuickText = 64;
 // most one decimal separator (other than the thousands one), the thousands
 // separators all before it.  kOther for any other text, which the general
 // steps read; else *value holds the magnitude when kValid.
-QuickReading ReadCommonNumber(std::string_view number, FMTSeparators separators, NUMBER *value) {
+FMTQuickReading ReadCommonNumber(std::string_view number, FMTSeparators separators, NUMBER *value) {
     const char decimal = separators.decimal, thousand = separators.thousand;
-    if (decimal == thousand || number.size() >= kQuickText) return QuickReading::kOther;
+    if (decimal == thousand || number.size() >= kQuickText) return FMTQuickReading::kOther;
     // The plain text: the separators dropped, the decimal separator as ".".
     char plain[kQuickText];
     char *out = plain;
@@ -136,23 +133,23 @@ QuickReading ReadCommonNumber(std::string_view number, FMTSeparators separators,
             zero = zero && c == '0';
             *out++ = c;
         } else if (c == decimal) {
-            if (point != std::string_view::npos) return QuickReading::kInvalid;
+            if (point != std::string_view::npos) return FMTQuickReading::kInvalid;
             point = i;
             *out++ = '.';
         } else if (thousand && c == thousand) {
-            if (point != std::string_view::npos) return QuickReading::kInvalid;
+            if (point != std::string_view::npos) return FMTQuickReading::kInvalid;
             grouped = true;
         } else {
-            return QuickReading::kOther;
+            return FMTQuickReading::kOther;
         }
     }
     *out = '\0';
-    if (grouped && !GroupsAreValid(number.substr(0, point), thousand)) return QuickReading::kInvalid;
+    if (grouped && !GroupsAreValid(number.substr(0, point), thousand)) return FMTQuickReading::kInvalid;
     if (zero) {
         *value = FMTZeroNumber();
-        return QuickReading::kValid;
+        return FMTQuickReading::kValid;
     }
-    return NumReadDecimal(value, plain, false) > 0 ? QuickReading::kValid : QuickReading::kInvalid;
+    return NumReadDecimal(value, plain, false) > 0 ? FMTQuickReading::kValid : FMTQuickReading::kInvalid;
 }
 
 } // namespace
@@ -200,23 +197,32 @@ void FMTStripCurrency(char *text, std::string_view symbol, bool after) {
     text[0] = '-';
 }
 
-bool FMTValidateNumberText(char *text, bool currency, const FMTNumberReading &reading, NUMBER *value) {
-    if (currency) FMTStripCurrency(text, reading.symbol, reading.position == 1 || reading.position == 3);
-    FMTTrimBlanks(text);
+FMTQuickReading FMTReadCommonNumberText(std::string_view text, FMTSeparators separators, NUMBER *value) {
     bool negative;
     const std::string_view number = TakeSign(text, &negative);
     NUMBER result;
-    const QuickReading quick = ReadCommonNumber(number, reading.separators, &result);
-    if (quick == QuickReading::kInvalid) return false;
-    if (quick == QuickReading::kOther) {
-        if (!SeparatorsAreValid(number, reading.separators)) return false;
-        // The plain text is never longer than the number, so it is written
-        // over the text from its start.
-        PlainNumberText(number, reading.separators, text);
-        if (!ReadPlainNumber(text, &result)) return false;
-    }
+    const FMTQuickReading quick = ReadCommonNumber(number, separators, &result);
+    if (quick != FMTQuickReading::kValid) return quick;
     // The magnitude is read first and then negated, as a negative value
     // holds one digit less.
+    if (negative) NumNegate(&result);
+    *value = result;
+    return quick;
+}
+
+bool FMTValidateNumberText(char *text, bool currency, const FMTNumberReading &reading, NUMBER *value) {
+    if (currency) FMTStripCurrency(text, reading.symbol, reading.position == 1 || reading.position == 3);
+    const std::string_view trimmed = FMTTrimmedBlanks(text);
+    const FMTQuickReading quick = FMTReadCommonNumberText(trimmed, reading.separators, value);
+    if (quick != FMTQuickReading::kOther) return quick == FMTQuickReading::kValid;
+    bool negative;
+    const std::string_view number = TakeSign(trimmed, &negative);
+    if (!SeparatorsAreValid(number, reading.separators)) return false;
+    // The plain text is never longer than the number, so it is written over
+    // the text from its start.
+    PlainNumberText(number, reading.separators, text);
+    NUMBER result;
+    if (!ReadPlainNumber(text, &result)) return false;
     if (negative) NumNegate(&result);
     *value = result;
     return true;

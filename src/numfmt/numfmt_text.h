@@ -134,15 +134,20 @@ inline std::string_view FMTFieldText(const char *field, size_t n) {
 // The first character of an accessor's separator text; 0 when there is none.
 inline char FMTFirstChar(const char *text) { return text ? text[0] : '\0'; }
 
-// Trims white space off both ends of text in place and returns it.  A text
-// that begins with a visible ASCII character and ends with one below 0x40,
-// which no trail byte of a double-byte blank is, has none to trim.
-inline char *FMTTrimBlanks(char *text) {
-    const size_t length = std::strlen(text);
-    const auto first = static_cast<uint8_t>(text[0]), last = static_cast<uint8_t>(length ? text[length - 1] : 0);
-    if (first > ' ' && first < 0x7F && last > ' ' && last < 0x40) return text;
-    return IntlStrStripSpace(text);
+// Trims white space off both ends of text in place and returns the trimmed
+// text.  A text that begins with a visible ASCII character and ends with
+// one below 0x40, which no trail byte of a double-byte blank is, has none
+// to trim.
+inline bool FMTHasNoBlanksToTrim(std::string_view text) {
+    const auto first = static_cast<uint8_t>(text.empty() ? 0 : text.front()),
+               last = static_cast<uint8_t>(text.empty() ? 0 : text.back());
+    return first > ' ' && first < 0x7F && last > ' ' && last < 0x40;
 }
+inline std::string_view FMTTrimmedBlanks(char *text) {
+    const std::string_view whole(text);
+    return FMTHasNoBlanksToTrim(whole) ? whole : IntlStrStripSpace(text);
+}
+inline char *FMTTrimBlanks(char *text) { return const_cast<char *>(FMTTrimmedBlanks(text).data()); }
 
 // The decimal separator of a request: a missing one reads as ".".
 inline char FMTDecimalOrPoint(char decimal) { return decimal ? decimal : '.'; }
