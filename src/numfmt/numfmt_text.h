@@ -134,15 +134,16 @@ inline std::string_view FMTFieldText(const char *field, size_t n) {
 // The first character of an accessor's separator text; 0 when there is none.
 inline char FMTFirstChar(const char *text) { return text ? text[0] : '\0'; }
 
-// Trims white space off both ends of text in place and returns the trimmed
-// text.  A text that begins with a visible ASCII character and ends with
-// one below 0x40, which no trail byte of a double-byte blank is, has none
-// to trim.
+// Whether a text has no white space at its ends to trim: it begins with a
+// visible ASCII character and ends with one below 0x40, which no trail byte
+// of a double-byte blank is.
 inline bool FMTHasNoBlanksToTrim(std::string_view text) {
     const auto first = static_cast<uint8_t>(text.empty() ? 0 : text.front()),
                last = static_cast<uint8_t>(text.empty() ? 0 : text.back());
     return first > ' ' && first < 0x7F && last > ' ' && last < 0x40;
 }
+// Trims white space off both ends of text in place and returns the trimmed
+// text.
 inline std::string_view FMTTrimmedBlanks(char *text) {
     const std::string_view whole(text);
     return FMTHasNoBlanksToTrim(whole) ? whole : IntlStrStripSpace(text);
