@@ -42,20 +42,24 @@ constexpr auto kDigitPairs = [] {
 
 // Writes base-100 digits (the first and the last not 0) as decimal
 // characters, without the "0" a first digit below 10 has in front and
-// without trailing "0"s.  `digit(i)` gives the i-th digit.
-template <typename Digit> void PutDigits(DecimalDigits &d, Digit digit, int count, int exponent) {
-    const int first = digit(0);
+// without trailing "0"s.  `digit(i)` gives the i-th digit; false when one
+// lies beyond 99.
+template <typename Digit> bool PutDigits(DecimalDigits &d, Digit digit, int count, int exponent) {
+    const unsigned first = digit(0);
+    if (first > 99) return false;
     char *out = d.chars;
     if (first >= 10) *out++ = kDigitPairs[2 * first];
     *out++ = kDigitPairs[2 * first + 1];
-    int last = first;
+    unsigned last = first;
     for (int i = 1; i < count; ++i) {
         last = digit(i);
+        if (last > 99) return false;
         std::memcpy(out, &kDigitPairs[2 * last], 2);
         out += 2;
     }
     d.count = static_cast<int>(out - d.chars) - (last % 10 == 0 ? 1 : 0);
     d.point = 2 * exponent - (first < 10 ? 1 : 0);
+    return true;
 }
 
 // The digits of a record as the record was written: digit bytes in range, a
@@ -70,12 +74,12 @@ bool ReadWrittenDigits(const NUMBER &value, int length, DecimalDigits &d) {
     if (biased < kNumMinBiased || biased > kNumMaxBiased) return false;
     const uint8_t *digits = bytes + 1;
     const int base = negative ? 100 : 0, sign = negative ? -1 : 1;
-    for (int i = 0; i < count; ++i)
-        if (static_cast<unsigned>(base + sign * digits[i]) > 99) return false;
     if (digits[0] == base || digits[count - 1] == base) return false;
+    // A refusal leaves the count, the point and the sign as they were.
+    if (!PutDigits(
+            d, [&](int i) { return static_cast<unsigned>(base + sign * digits[i]); }, count, biased - kNumExponentBias))
+        return false;
     d.negative = negative;
-    PutDigits(
-        d, [&](int i) { return base + sign * digits[i]; }, count, biased - kNumExponentBias);
     return true;
 }
 
@@ -90,9 +94,8 @@ bool ReadDigits(const NUMBER &value, DecimalDigits &d) {
     if (u.IsZero()) return true;
     if (u.biased < kNumMinBiased || u.biased > kNumMaxBiased) return false;
     d.negative = u.negative;
-    PutDigits(
-        d, [&u](int i) { return static_cast<int>(u.digits[i]); }, u.count, u.Exponent());
-    return true;
+    return PutDigits(
+        d, [&u](int i) { return static_cast<unsigned>(u.digits[i]); }, u.count, u.Exponent());
 }
 
 // Copies the n characters at from to p; returns their end.  The runs are a
@@ -131,14 +134,15 @@ void RoundDigits(DecimalDigits &d, int32_t places) {
     if (d.count == 0) d = DecimalDigits{};
 }
 
-// The plain text of rounded digits as NumToAscii writes it at kPlainWidth;
-// false when it would not fit that width (the general path decides then).
-bool PlainText(const DecimalDigits &d, FMTRoundedText &out) {
-    out.point = -1;
+// Writes the plain text of rounded digits as NumToAscii writes it at
+// kPlainWidth, unterminated, at `text` (room for kPlainWidth bytes); returns
+// its length, or -1 when it would not fit that width (the general path
+// decides then).  *point tells where its "." stands, -1 without one.
+int PlainText(const DecimalDigits &d, char *text, int *point) {
+    *point = -1;
     if (d.count == 0) {
-        out.text[0] = '0';
-        out.length = 1;
-        return true;
+        text[0] = '0';
+        return 1;
     }
 
     const int integers = d.point > 0 ? d.point : 0;
@@ -146,8 +150,8 @@ bool PlainText(const DecimalDigits &d, FMTRoundedText &out) {
     const int length = (d.negative ? 1 : 0) + integers + (fraction > 0 ? 1 + fraction : 0);
     // NumToAscii writes a value below 1 with four or more zeros after the
     // point in the scientific form already when it would fill the width.
-    if (length > kPlainWidth || (length == kPlainWidth && d.point <= -4)) return false;
-    char *p = out.text;
+    if (length > kPlainWidth || (length == kPlainWidth && d.point <= -4)) return -1;
+    char *p = text;
     if (d.negative) *p++ = '-';
     if (d.point > 0) {
         const int shown = d.count < d.point ? d.count : d.point;
@@ -155,15 +159,14 @@ bool PlainText(const DecimalDigits &d, FMTRoundedText &out) {
         p = PutZeros(p, d.point - shown);
     }
     if (fraction > 0) {
-        out.point = static_cast<int>(p - out.text);
+        *point = static_cast<int>(p - text);
         *p++ = '.';
         const int zeros = d.point < 0 ? -d.point : 0;
         p = PutZeros(p, zeros);
         const int from = d.point > 0 ? d.point : 0;
         p = PutChars(p, d.chars + from, d.count - from);
     }
-    out.length = static_cast<int>(p - out.text);
-    return true;
+    return static_cast<int>(p - text);
 }
 
 // The rounded value's plain text by NumRound and NumToAscii.
@@ -193,7 +196,8 @@ bool FMTRoundToText(const NUMBER &value, int32_t places, FMTRoundedText &out) {
     bool done = false;
     if (places >= 0 && ReadDigits(value, digits)) {
         RoundDigits(digits, places);
-        done = PlainText(digits, out);
+        out.length = PlainText(digits, out.text, &out.point);
+        done = out.length >= 0;
     }
     if (!done && !GeneralText(value, places, out)) {
         out.text[0] = '\0';
@@ -218,10 +222,31 @@ bool FMTRoundToText(const NUMBER &value, int32_t places, FMTRoundedText &out) {
 
 int32_t FMTValueText(const NUMBER &value, char *out) {
     DecimalDigits digits;
-    FMTRoundedText text;
-    if (!ReadDigits(value, digits) || !PlainText(digits, text)) return NumToAscii(&value, out, kPlainWidth);
-    *PutChars(out, text.text, text.length) = '\0';
-    return text.length;
+    int point;
+    const int length = ReadDigits(value, digits) ? PlainText(digits, out, &point) : -1;
+    if (length < 0) return NumToAscii(&value, out, kPlainWidth);
+    out[length] = '\0';
+    return length;
+}
+
+bool FMTValueTextWithin(const NUMBER &value, int lowest, int highest, char *out) {
+    DecimalDigits digits;
+    const int length = NumLengthOf(&value);
+    if (length != 0 && NumIsValidLength(length) && ReadWrittenDigits(value, length, digits)) {
+        // A written record's digits tell its exponent and its sign.
+        if (digits.point < lowest || digits.point > highest - (digits.negative ? 1 : 0)) return false;
+        int point;
+        const int written = PlainText(digits, out, &point);
+        if (written < 0)
+            NumToAscii(&value, out, kPlainWidth);
+        else
+            out[written] = '\0';
+        return true;
+    }
+    const int exponent = FMTDecimalExponent(value);
+    if (exponent < lowest || exponent > highest - (FMTIsNegative(value) ? 1 : 0)) return false;
+    FMTValueText(value, out);
+    return true;
 }
 
 bool FMTIsZeroText(std::string_view text) {

@@ -30,6 +30,11 @@ bool FMTRoundToText(const NUMBER &value, int32_t places, FMTRoundedText &out);
 // record where it has one.  `out` holds 109 bytes.
 int32_t FMTValueText(const NUMBER &value, char *out);
 
+// FMTValueText for a value whose decimal exponent (FMTDecimalExponent) lies
+// from lowest to highest, to one less than highest for a negative value;
+// false, with nothing written, for any other.
+bool FMTValueTextWithin(const NUMBER &value, int lowest, int highest, char *out);
+
 // Whether a rounded text shows zero: only "." and "0" characters.
 bool FMTIsZeroText(std::string_view text);
 

@@ -5,6 +5,7 @@
 #include "number/number_core.h"
 #include "numfmt/number_rounding.h"
 #include "numfmt/number_unformat.h"
+#include "numfmt/picture_reading.h"
 #include "numfmt/picture_syntax.h"
 #include "numfmt/picture_tokens.h"
 #include "orvexrt/intl.h"
@@ -66,26 +67,42 @@ bool ExponentValue(char *text, const FMTNumberReading &reading, int32_t *exponen
     return true;
 }
 
-// The value of the text by one section: strip, then read.
-bool SectionValue(const char *input, std::string_view section, bool allowLeadingMinus, const FMTNumberReading &reading,
-                  NUMBER *value, bool *percent, bool *stripped) {
+// The value of the text by one section of the picture: strip, then read.
+bool SectionValue(const char *input, FMTPictureReading &picture, int index, bool allowLeadingMinus,
+                  const FMTNumberReading &reading, NUMBER *value, bool *percent, bool *stripped) {
+    // A section that is its digit field alone leaves nothing to strip: a
+    // common number text is read where it stands.
+    const std::string_view section = picture.Sections().section[index];
+    const FMTSectionLayout layout = picture.Layout(index);
+    if (layout.field == section.data() && layout.digitsEnd == section.data() + section.size()) {
+        const std::string_view text(input);
+        const FMTQuickReading quick = FMTHasNoBlanksToTrim(text)
+                                          ? FMTReadCommonNumberText(text, reading.separators, value)
+                                          : FMTQuickReading::kOther;
+        if (quick != FMTQuickReading::kOther) {
+            *percent = false;
+            *stripped = true;
+            return quick == FMTQuickReading::kValid;
+        }
+    }
     FMTScratchText text(input);
-    *stripped = text.Ok() && FMTStripPictureText(text.Data(), section, percent, allowLeadingMinus, reading.separators);
+    *stripped = text.Ok() && FMTStripPictureText(text.Data(), section, layout, percent, allowLeadingMinus);
     return *stripped && ValidateNumber(text.Data(), reading, value);
 }
 
 // Pictures of sections: the positive section first, then the negative one
 // (whose value is negated), then the zero section.
-bool SectionsValue(const char *input, const FMTPictureSections &sections, const FMTNumberReading &reading,
-                   NUMBER *value, bool *percent) {
+bool SectionsValue(const char *input, FMTPictureReading &picture, const FMTNumberReading &reading, NUMBER *value,
+                   bool *percent) {
     bool stripped;
+    const FMTPictureSections &sections = picture.Sections();
     const std::string_view positive = sections.section[0], negative = sections.section[1];
     if (!positive.empty()) {
-        if (SectionValue(input, positive, false, reading, value, percent, &stripped)) return true;
+        if (SectionValue(input, picture, 0, false, reading, value, percent, &stripped)) return true;
         if (!stripped) return false;
     }
     if (!negative.empty()) {
-        if (SectionValue(input, negative, false, reading, value, percent, &stripped)) {
+        if (SectionValue(input, picture, 1, false, reading, value, percent, &stripped)) {
             NumNegate(value);
             return true;
         }
@@ -94,7 +111,8 @@ bool SectionsValue(const char *input, const FMTPictureSections &sections, const 
         return false;
     }
     const std::string_view zero = sections.section[2];
-    if (sections.count < 3 || zero.empty() || !SectionValue(input, zero, false, reading, value, percent, &stripped))
+    if (sections.count < 3 || zero.empty() ||
+        !SectionValue(input, picture, 2, false, reading, value, percent, &stripped))
         return false;
     *value = FMTZeroNumber();
     return true;
@@ -106,34 +124,30 @@ bool PictureValue(const char *input, const char *picture, const FMTNumberReading
         FMTScratchText text(input);
         return text.Ok() && FMTValidateNumberText(text.Data(), true, reading, value);
     }
-    const FMTPictureSections sections = FMTSplitSections(picture);
-    if (sections.HasSemicolon()) {
+    FMTPictureReading sections(picture, reading.separators, IntlInDBCSMode());
+    if (sections.Sections().HasSemicolon()) {
         if (!SectionsValue(input, sections, reading, value, &percent)) return false;
     } else if (!(FMTIsScientificPicture(picture) && FMTUnformatSciNumber(input, reading, value))) {
         bool stripped;
-        if (!SectionValue(input, picture, true, reading, value, &percent, &stripped)) return false;
+        if (!SectionValue(input, sections, 0, true, reading, value, &percent, &stripped)) return false;
     }
     return !percent || FMTScaleByPowerOf10(value, *value, -2);
 }
 
 } // namespace
 
-bool FMTStripPictureText(char *text, std::string_view section, bool *percent, bool allowLeadingMinus,
-                         FMTSeparators separators) {
+bool FMTStripPictureText(char *text, std::string_view section, const FMTSectionLayout &layout, bool *percent,
+                         bool allowLeadingMinus) {
     *percent = false;
-    const bool dbcs = IntlInDBCSMode();
-    const FMTSectionLayout layout = FMTAnalyzeNumberSection(section, separators, dbcs);
     if (!layout.field) return false;
+    const bool dbcs = IntlInDBCSMode();
     const char *end = section.data() + section.size();
 
     char *start = allowLeadingMinus && text[0] == '-' ? text + 1 : text;
     if (const size_t prefix = LiteralLengthAt(start, section.data(), layout.field, dbcs, false, [] {}))
         std::memmove(start, start + prefix, std::strlen(start) - prefix + 1);
 
-    const char *p = layout.field;
-    while (p < end && (FMTIsPlaceholder(*p) || FMTIsSingleAt(p, separators.decimal, dbcs) ||
-                       (FMTIsSingleAt(p, separators.thousand, dbcs) && p + 1 < end && FMTIsPlaceholder(p[1]))))
-        ++p;
+    const char *p = layout.digitsEnd;
     if (p == end) return true;
     *percent = *p == '%' && std::strchr(text, '%') != nullptr;
     // "_" and its character trim the text's trailing white space; then the
@@ -190,10 +204,7 @@ extern "C" uint32_t ORVEXAPI FMTUnformatNumberStr(FMTCNTLBLOCK *block) {
     FMTGetNumberReading(*block, reading);
     NUMBER value;
     if (!PictureValue(input, picture, reading, &value)) return 0;
-    const int exponent = FMTDecimalExponent(value);
-    const int highest = kHighestTextExponent - (FMTIsNegative(value) ? 1 : 0);
-    if (exponent < kLowestTextExponent || exponent > highest) return 0;
+    if (!FMTValueTextWithin(value, kLowestTextExponent, kHighestTextExponent, output)) return 0;
     block->numValue = value;
-    FMTValueText(value, output);
     return 1;
 }

@@ -40,6 +40,21 @@ std::string_view TakeSign(std::string_view text, bool *negative) {
     return text;
 }
 
+// Whether the thousands separators of the integer digits stand between
+// groups of exactly three characters, with at most three before the first.
+bool GroupsAreValid(std::string_view integers, char thousand) {
+    int run = 0;
+    for (size_t i = integers.size(); i-- > 0;) {
+        if (integers[i] != thousand) {
+            ++run;
+        } else {
+            if (run != 3) return false;
+            run = 0;
+        }
+    }
+    return run <= 3;
+}
+
 // Separators: at most one decimal separator, no thousands separator after
 // it, and thousands separators between groups of exactly three characters,
 // at most three before the first.
@@ -54,17 +69,7 @@ bool SeparatorsAreValid(std::string_view text, FMTSeparators separators) {
         // A thousands separator that is also the decimal separator counts.
         if (thousand && c == thousand) grouped = true;
     }
-    if (!grouped) return true;
-    int run = 0;
-    for (size_t i = point == std::string_view::npos ? text.size() : point; i-- > 0;) {
-        if (text[i] != thousand) {
-            ++run;
-        } else {
-            if (run != 3) return false;
-            run = 0;
-        }
-    }
-    return run <= 3;
+    return !grouped || GroupsAreValid(text.substr(0, point), thousand);
 }
 
 // Writes the text to `out` (which may be where the text begins) without its
@@ -105,6 +110,46 @@ bool ReadPlainNumber(const char *text, NUMBER *value) {
         return true;
     }
     return NumReadDecimal(value, text, false) > 0;
+}
+
+// The longest number text read quickly, terminator included.
+constexpr size_t kQuickText = 64;
+
+// Reads the common number text at once: digits, thousands separators and at
+// most one decimal separator (other than the thousands one), the thousands
+// separators all before it.  kOther for any other text, which the general
+// steps read; else *value holds the magnitude when kValid.
+FMTQuickReading ReadCommonNumber(std::string_view number, FMTSeparators separators, NUMBER *value) {
+    const char decimal = separators.decimal, thousand = separators.thousand;
+    if (decimal == thousand || number.size() >= kQuickText) return FMTQuickReading::kOther;
+    // The plain text: the separators dropped, the decimal separator as ".".
+    char plain[kQuickText];
+    char *out = plain;
+    size_t point = std::string_view::npos;
+    bool grouped = false, zero = true;
+    for (size_t i = 0; i < number.size(); ++i) {
+        const char c = number[i];
+        if (IsDigit(c)) {
+            zero = zero && c == '0';
+            *out++ = c;
+        } else if (c == decimal) {
+            if (point != std::string_view::npos) return FMTQuickReading::kInvalid;
+            point = i;
+            *out++ = '.';
+        } else if (thousand && c == thousand) {
+            if (point != std::string_view::npos) return FMTQuickReading::kInvalid;
+            grouped = true;
+        } else {
+            return FMTQuickReading::kOther;
+        }
+    }
+    *out = '\0';
+    if (grouped && !GroupsAreValid(number.substr(0, point), thousand)) return FMTQuickReading::kInvalid;
+    if (zero) {
+        *value = FMTZeroNumber();
+        return FMTQuickReading::kValid;
+    }
+    return NumReadDecimal(value, plain, false) > 0 ? FMTQuickReading::kValid : FMTQuickReading::kInvalid;
 }
 
 } // namespace
@@ -152,19 +197,32 @@ void FMTStripCurrency(char *text, std::string_view symbol, bool after) {
     text[0] = '-';
 }
 
-bool FMTValidateNumberText(char *text, bool currency, const FMTNumberReading &reading, NUMBER *value) {
-    if (currency) FMTStripCurrency(text, reading.symbol, reading.position == 1 || reading.position == 3);
-    FMTTrimBlanks(text);
+FMTQuickReading FMTReadCommonNumberText(std::string_view text, FMTSeparators separators, NUMBER *value) {
     bool negative;
     const std::string_view number = TakeSign(text, &negative);
+    NUMBER result;
+    const FMTQuickReading quick = ReadCommonNumber(number, separators, &result);
+    if (quick != FMTQuickReading::kValid) return quick;
+    // The magnitude is read first and then negated, as a negative value
+    // holds one digit less.
+    if (negative) NumNegate(&result);
+    *value = result;
+    return quick;
+}
+
+bool FMTValidateNumberText(char *text, bool currency, const FMTNumberReading &reading, NUMBER *value) {
+    if (currency) FMTStripCurrency(text, reading.symbol, reading.position == 1 || reading.position == 3);
+    const std::string_view trimmed = FMTTrimmedBlanks(text);
+    const FMTQuickReading quick = FMTReadCommonNumberText(trimmed, reading.separators, value);
+    if (quick != FMTQuickReading::kOther) return quick == FMTQuickReading::kValid;
+    bool negative;
+    const std::string_view number = TakeSign(trimmed, &negative);
     if (!SeparatorsAreValid(number, reading.separators)) return false;
     // The plain text is never longer than the number, so it is written over
     // the text from its start.
     PlainNumberText(number, reading.separators, text);
     NUMBER result;
     if (!ReadPlainNumber(text, &result)) return false;
-    // The magnitude is read first and then negated, as a negative value
-    // holds one digit less.
     if (negative) NumNegate(&result);
     *value = result;
     return true;

@@ -36,13 +36,27 @@ public:
         buffer_[size_] = '\0';
     }
     void Put(const char *text, size_t bytes) {
+        char *at = Append(bytes);
+        if (!at) return;
+        // The pieces of a number's text are mostly a few bytes long, which a
+        // loop copies faster than a call.
+        if (bytes <= kShortPiece)
+            for (size_t i = 0; i < bytes; ++i) at[i] = text[i];
+        else
+            std::memcpy(at, text, bytes);
+    }
+    // Makes room for `bytes` more bytes, which the caller writes, and
+    // terminates the text after them; null (and overflowed) when they do
+    // not fit.
+    char *Append(size_t bytes) {
         if (overflowed_ || bytes >= capacity_ - size_) {
             overflowed_ = true;
-            return;
+            return nullptr;
         }
-        std::memcpy(buffer_ + size_, text, bytes);
+        char *at = buffer_ + size_;
         size_ += bytes;
         buffer_[size_] = '\0';
+        return at;
     }
     void Put(std::string_view text) { Put(text.data(), text.size()); }
     void Put(const char *text) { Put(text, std::strlen(text)); }
@@ -63,6 +77,8 @@ public:
     }
 
 private:
+    static constexpr size_t kShortPiece = 16;
+
     char *buffer_;
     size_t capacity_;
     size_t size_ = 0;
@@ -118,15 +134,21 @@ inline std::string_view FMTFieldText(const char *field, size_t n) {
 // The first character of an accessor's separator text; 0 when there is none.
 inline char FMTFirstChar(const char *text) { return text ? text[0] : '\0'; }
 
-// Trims white space off both ends of text in place and returns it.  A text
-// that begins with a visible ASCII character and ends with one below 0x40,
-// which no trail byte of a double-byte blank is, has none to trim.
-inline char *FMTTrimBlanks(char *text) {
-    const size_t length = std::strlen(text);
-    const auto first = static_cast<uint8_t>(text[0]), last = static_cast<uint8_t>(length ? text[length - 1] : 0);
-    if (first > ' ' && first < 0x7F && last > ' ' && last < 0x40) return text;
-    return IntlStrStripSpace(text);
+// Whether a text has no white space at its ends to trim: it begins with a
+// visible ASCII character and ends with one below 0x40, which no trail byte
+// of a double-byte blank is.
+inline bool FMTHasNoBlanksToTrim(std::string_view text) {
+    const auto first = static_cast<uint8_t>(text.empty() ? 0 : text.front()),
+               last = static_cast<uint8_t>(text.empty() ? 0 : text.back());
+    return first > ' ' && first < 0x7F && last > ' ' && last < 0x40;
 }
+// Trims white space off both ends of text in place and returns the trimmed
+// text.
+inline std::string_view FMTTrimmedBlanks(char *text) {
+    const std::string_view whole(text);
+    return FMTHasNoBlanksToTrim(whole) ? whole : IntlStrStripSpace(text);
+}
+inline char *FMTTrimBlanks(char *text) { return const_cast<char *>(FMTTrimmedBlanks(text).data()); }
 
 // The decimal separator of a request: a missing one reads as ".".
 inline char FMTDecimalOrPoint(char decimal) { return decimal ? decimal : '.'; }

@@ -3,6 +3,7 @@
 #include "number/number_core.h"
 #include "numfmt/number_format.h"
 #include "numfmt/number_rounding.h"
+#include "numfmt/picture_reading.h"
 #include "numfmt/picture_syntax.h"
 
 namespace {
@@ -39,6 +40,9 @@ public:
     }
 
 private:
+    // Writes the digit field: the integer digits, led by "0"s up to the
+    // section's zeros and grouped by three when the section groups, then
+    // the decimal separator and the places that show.
     void WriteDigits(const FMTSectionLayout &layout, std::string_view rounded, size_t point) {
         const int integers = static_cast<int>(point == std::string_view::npos ? rounded.size() : point);
         std::string_view fraction = point == std::string_view::npos ? std::string_view() : rounded.substr(point);
@@ -48,43 +52,28 @@ private:
             fraction.remove_suffix(1);
         if (fraction.size() == 1) fraction = {};
 
-        grouping_ = layout.grouping;
-        for (int zeros = layout.zeros; zeros > integers; --zeros) PutIntegerDigit('0', zeros);
-        for (int i = 0; i < integers; ++i) PutIntegerDigit(rounded[static_cast<size_t>(i)], integers - i);
-        if (!fraction.empty()) {
-            Hold(separators_.decimal);
-            for (char c : fraction.substr(1)) Hold(c);
+        const int digits = layout.zeros > integers ? layout.zeros : integers;
+        const int separators = layout.grouping && digits > 0 ? (digits - 1) / 3 : 0;
+        char *p = out_.Append(static_cast<size_t>(digits + separators) + fraction.size());
+        if (!p) return;
+        const int zeros = digits - integers;
+        // Digits left in the current group of three.
+        int groupLeft = digits % 3 == 0 ? 3 : digits % 3;
+        for (int i = 0; i < digits; ++i) {
+            *p++ = i < zeros ? '0' : rounded[static_cast<size_t>(i - zeros)];
+            if (layout.grouping && --groupLeft == 0 && i + 1 < digits) {
+                *p++ = separators_.thousand;
+                groupLeft = 3;
+            }
         }
-        out_.Put(held_, heldCount_);
-        heldCount_ = 0;
-    }
-
-    // The characters of the digit field are gathered and written a run at a
-    // time.
-    void Hold(char c) {
-        if (heldCount_ == sizeof held_) {
-            out_.Put(held_, heldCount_);
-            heldCount_ = 0;
-        }
-        held_[heldCount_++] = c;
-    }
-
-    // An integer digit with `positions` integer places still to write, this
-    // one included: a separator goes before each group of three after the
-    // first digit.
-    void PutIntegerDigit(char digit, int positions) {
-        if (grouping_ && digitWritten_ && positions % 3 == 0) Hold(separators_.thousand);
-        Hold(digit);
-        digitWritten_ = true;
+        if (fraction.empty()) return;
+        *p++ = separators_.decimal;
+        for (size_t i = 1; i < fraction.size(); ++i) *p++ = fraction[i];
     }
 
     FMTTextSink &out_;
     const FMTSeparators separators_;
     const bool dbcs_;
-    bool grouping_ = false;
-    bool digitWritten_ = false;
-    char held_[64];
-    size_t heldCount_ = 0;
 };
 
 Choice ChooseSection(const FMTPictureSections &sections, bool negative, bool zero) {
@@ -123,10 +112,11 @@ bool FMTFormatNumberPic(FMTTextSink &out, const char *picture, FMTSeparators sep
     }
 
     const bool dbcs = IntlInDBCSMode();
-    const FMTPictureSections sections = FMTSplitSections(picture);
+    FMTPictureReading reading(picture, separators, dbcs);
+    const FMTPictureSections &sections = reading.Sections();
     Choice chosen = ChooseSection(sections, negative, sign == 0);
     if (chosen.text.empty()) return true;
-    FMTSectionLayout layout = FMTAnalyzeNumberSection(chosen.text, separators, dbcs);
+    FMTSectionLayout layout = reading.Layout(chosen.index);
     // The value is rounded with its sign, which the text then drops: the
     // section (or the "-" written before it) shows the sign.
     NUMBER scaled;
@@ -156,7 +146,7 @@ bool FMTFormatNumberPic(FMTTextSink &out, const char *picture, FMTSeparators sep
             chosen = {index, sections.section[index]};
             if (chosen.text.empty()) return true;
             // The value shows as zero: zero with the new section's places.
-            layout = FMTAnalyzeNumberSection(chosen.text, separators, dbcs);
+            layout = reading.Layout(chosen.index);
             FMTRoundToText(FMTZeroNumber(), layout.places, rounded);
             magnitude = magnitudeOf(rounded, &point);
         }

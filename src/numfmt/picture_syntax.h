@@ -68,6 +68,9 @@ struct FMTSectionLayout {
     int minPlaces = 0;           // the "0"s among the places
     bool grouping = false;       // a thousands separator stands before a place
     std::string_view suffix;     // the text after the digit field
+    // The end of the digits a typed text shows: the field up to its first
+    // thousands separator that stands before no place.
+    const char *digitsEnd = nullptr;
 };
 
 // Analyzes a section.  The digit field begins at the section's first "#" or

@@ -193,6 +193,35 @@ TEST_F(NumberFormat, PictureInsideTheOutputBuffer) {
     EXPECT_STREQ(shared.data(), "(1,234.50)");
 }
 
+// One picture buffer read again and again, as a host formats a column: a
+// change of its text in place, of the separators, or of the section the sign
+// chooses shows at once.  Unformatting reads the same buffer in between.
+TEST_F(NumberFormat, OnePictureBufferChangedBetweenCalls) {
+    const struct {
+        const Settings *settings;
+        const char *picture, *value, *expected, *read;
+    } rows[] = {
+        {&kEnglish, "#,##0.00;(#,##0.00)", "1234.567", "1,234.57", "1234.57"},
+        {&kEnglish, "#,##0.00;(#,##0.00)", "-1234.567", "(1,234.57)", "-1234.57"},
+        {&kGerman, "#,##0.00;(#,##0.00)", "-1234.567", "(1.234,567.00)", "refused"},
+        {&kEnglish, "#,##0.0#;(#,##0.00)", "1234.5", "1,234.5", "1234.5"},
+        {&kEnglish, "#,##0.0#;(#,##0.00)", "-1234.5", "(1,234.50)", "-1234.5"},
+        {&kEnglish, "#,##0.00;(#,##0.0#)", "-1234.5", "(1,234.5)", "-1234.5"},
+        {&kEnglish, "#,##0.0#;'minus '0.0", "-1234.5", "minus 1234.5", "-1234.5"},
+    };
+    std::vector<char> picture(64, '\0');
+    for (const auto &row : rows) {
+        std::strcpy(picture.data(), row.picture);
+        Request request(row.settings);
+        request.Value(row.value).Block().nType = FMT_TYPE_NUMBER_PICTURE;
+        request.Block().lpszPicture = picture.data();
+        const Outcome formatted = Format(request, 0);
+        EXPECT_EQ(formatted, (Outcome{1, row.expected})) << row.picture << " " << row.value;
+        request.Input(formatted.text);
+        EXPECT_EQ(Unformat(request), row.read) << row.picture << " " << formatted.text;
+    }
+}
+
 // The work buffers of a call: a tokenized picture's plain form (64 bytes),
 // the rounded text (cut at 325 characters), the plain value text (108
 // characters with the sign) and the text by picture (1023 characters).
