@@ -9,7 +9,7 @@
 // back into a record.
 //
 // Everything here uses byte shuffles, which the baseline processor lacks:
-// callers check NumVectorsAvailable() first.
+// callers check numvec::enabled first.
 #pragma once
 
 #include <bit>
@@ -30,7 +30,7 @@ inline bool ProcessorHasShuffles() {
 
 // True where the processor has the byte shuffles; false until the library's
 // initialisation has run, so that arithmetic asked for earlier takes the
-// careful path rather than an unsupported instruction.  Tests turn it off to
+// other paths rather than an unsupported instruction.  Tests turn it off to
 // compare the paths.
 inline bool enabled = ProcessorHasShuffles();
 
