@@ -73,21 +73,6 @@ bool DivideShort(const NumWords &x, const NumWords &y, uint64_t *quotient) {
 }
 #endif
 
-// Any divisor: long division on 10^8 limbs.  The dividend's digits moved
-// one place down (the quotient's first digit is then the last of its first
-// limb) and followed by zero limbs, divided by the divisor's six limbs, give
-// six quotient limbs: exactly the 24 quotient digits.
-//
-// Each quotient limb is estimated in double from the window's leading limbs
-// and the divisor's reciprocal and may be a unit or two off; its product
-// with the divisor is taken from signed limbs without carrying, and the next
-// limb takes up the error (it may come out negative or reach 10^8).  The
-// steps therefore depend on each other only through one estimate, not
-// through a borrow chain.  At the end the remainder is made exact: it is
-// brought into 0 .. divisor - 1 by moving the last limb, and the limbs are
-// carried into 0 .. 10^8 - 1, which makes them the truncated quotient's.
-// Writes the quotient's 24 digits as three words.
-
 // Carries signed limbs[0..n) into 0 .. 10^8 - 1 from the last one; returns
 // the carry out of the first.
 int64_t CarryLimbs(int64_t *limbs, int n) {
@@ -157,9 +142,22 @@ struct LimbEstimator {
 #endif
 };
 
-// The core of the long division: r[0..7) the dividend's limbs (r[7..12)
-// zero), v[0..6) the divisor's; q[0..6) receives the quotient limbs, each
-// 0 .. 10^8 - 1.
+// Any divisor: long division on 10^8 limbs.  The dividend's digits moved
+// one place down (the quotient's first digit is then the last of its first
+// limb) and followed by zero limbs, divided by the divisor's six limbs, give
+// six quotient limbs: exactly the 24 quotient digits.
+//
+// Each quotient limb is estimated from the window's leading limbs and the
+// divisor's reciprocal and may be a unit or two off; its product with the
+// divisor is taken from signed limbs without carrying, and the next limb
+// takes up the error (it may come out negative or reach 10^8).  The steps
+// therefore depend on each other only through one estimate, not through a
+// borrow chain.  At the end the remainder is made exact: it is brought into
+// 0 .. divisor - 1 by moving the last limb, and the limbs are carried into
+// 0 .. 10^8 - 1, which makes them the truncated quotient's.
+//
+// r[0..6) holds the dividend's limbs (r[6..12) zero), v[0..6) the divisor's;
+// q[0..6) receives the quotient limbs.
 void DivideLimbsLong(int64_t *r, const int64_t *v, int64_t *q) {
     constexpr int64_t kBase = static_cast<int64_t>(kLimb);
     // The first limb is at least 10^6: the reciprocal of the leading three
@@ -204,6 +202,7 @@ void DivideLimbsLong(int64_t *r, const int64_t *v, int64_t *q) {
     CarryLimbs(q, 6);
 }
 
+// The long division on words: writes the quotient's 24 digits as three words.
 void DivideLong(const NumWords &x, const NumWords &y, uint64_t *out) {
     // The dividend one digit down, then zero limbs.  The divisor is always
     // taken as six limbs, its zero limbs included: that scales dividend and
@@ -219,7 +218,6 @@ void DivideLong(const NumWords &x, const NumWords &y, uint64_t *out) {
         v[2 * j] = static_cast<int64_t>(d >> 32);
         v[2 * j + 1] = static_cast<int64_t>(d & 0xFFFFFFFFULL);
     }
-    r[6] = static_cast<int64_t>(x.w[2] & 0xFF) * 1000000;
     int64_t q[6];
     DivideLimbsLong(r, v, q);
     for (int k = 0; k < 3; ++k)

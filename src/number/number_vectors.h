@@ -154,6 +154,12 @@ NUM_VECTOR void ResolveCarries(Area &a, uint32_t carryIn, uint32_t places) {
     a.high = _mm_min_epu8(high, _mm_sub_epi8(high, hundred));
 }
 
+// 100 - b in every byte where sign is all ones, b where it is zero: the
+// complement that negative records store.  In eight bits 100 - b is ~b + 101.
+NUM_VECTOR __m128i ComplementIf(__m128i sign, __m128i bytes) {
+    return _mm_add_epi8(_mm_xor_si128(bytes, sign), _mm_and_si128(sign, _mm_set1_epi8(101)));
+}
+
 // An operand: its digits in places 1 to 23 (the first at 23), its sign and
 // biased exponent.  Zero and null have no digits.
 struct Operand {
@@ -179,11 +185,9 @@ NUM_VECTOR bool ReadOperand(const NUMBER *n, Operand &v) {
     // Places 24-31 are never a record's.
     const Area from = PlacesFrom(24 - count);
     const __m128i keepLow = from.low, keepHigh = _mm_move_epi64(from.high);
-    // A negative value's bytes are 100 - d: d = ~byte + 101 in eight bits.
     const __m128i sign = _mm_set1_epi8(static_cast<char>(-static_cast<int>(negative)));
-    const __m128i offset = _mm_and_si128(sign, _mm_set1_epi8(101));
-    low = _mm_and_si128(_mm_add_epi8(_mm_xor_si128(_mm_and_si128(low, keepLow), sign), offset), keepLow);
-    high = _mm_and_si128(_mm_add_epi8(_mm_xor_si128(_mm_and_si128(high, keepHigh), sign), offset), keepHigh);
+    low = _mm_and_si128(ComplementIf(sign, _mm_and_si128(low, keepLow)), keepLow);
+    high = _mm_and_si128(ComplementIf(sign, _mm_and_si128(high, keepHigh)), keepHigh);
     const __m128i nines = _mm_set1_epi8(99);
     const __m128i over = _mm_or_si128(_mm_subs_epu8(low, nines), _mm_subs_epu8(high, nines));
     const bool inRange = _mm_movemask_epi8(_mm_cmpeq_epi8(over, _mm_setzero_si128())) == 0xFFFF;
@@ -234,13 +238,13 @@ NUM_VECTOR bool ReadOperand(const NUMBER *n, Operand &v) {
     __m128i high = _mm_or_si128(_mm_shuffle_epi8(a.low, fromHigh), _mm_shuffle_epi8(a.high, Load(kDown.index + 57 - top)));
     if (negative) {
         // 100 - d for each digit, then the terminator.
-        const __m128i ones = _mm_set1_epi8(-1), offset = _mm_set1_epi8(101);
+        const __m128i ones = _mm_set1_epi8(-1);
         const __m128i terminator = _mm_set1_epi8(static_cast<char>(kNumTerminator));
         const Area beyond = PlacesFrom(count), terminatorAt = PlaceOne(count);
         const __m128i one = _mm_set1_epi8(1);
-        low = _mm_or_si128(_mm_andnot_si128(beyond.low, _mm_add_epi8(_mm_xor_si128(low, ones), offset)),
+        low = _mm_or_si128(_mm_andnot_si128(beyond.low, ComplementIf(ones, low)),
                            _mm_and_si128(_mm_cmpeq_epi8(terminatorAt.low, one), terminator));
-        high = _mm_or_si128(_mm_andnot_si128(beyond.high, _mm_add_epi8(_mm_xor_si128(high, ones), offset)),
+        high = _mm_or_si128(_mm_andnot_si128(beyond.high, ComplementIf(ones, high)),
                             _mm_and_si128(_mm_cmpeq_epi8(terminatorAt.high, one), terminator));
     }
     // Record bytes 0-15, then 15-22 (the last eight of the 23 digit bytes).
