@@ -18,6 +18,16 @@ void PutTwoDigits(FMTTextOut &out, int32_t value) {
     out.Number(value);
 }
 
+// The year's suffix, then the month and day, each with its suffix: how both
+// Japanese date forms end.
+void PutYearSuffixMonthDay(FMTTextOut &out, const DATDEF &d) {
+    out.Put(kFMTYearSuffix);
+    PutTwoDigits(out, d.nMonth);
+    out.Put(kFMTMonthSuffix);
+    PutTwoDigits(out, d.nDay);
+    out.Put(kFMTDaySuffix);
+}
+
 // Reads a number of the text; false when there is none, or when it ends the
 // text (something must always follow it).
 bool ReadNumber(const char *&p, int32_t &value, int &characters) {
@@ -53,11 +63,7 @@ int32_t FMTFormatGeeDate(FMTCNTLBLOCK *block) {
     const DATDEF &d = block->dtValue;
     FMTTextOut out(block->lpszOutput);
     out.Number(d.nYear, 4);
-    out.Put(kFMTYearSuffix);
-    PutTwoDigits(out, d.nMonth);
-    out.Put(kFMTMonthSuffix);
-    PutTwoDigits(out, d.nDay);
-    out.Put(kFMTDaySuffix);
+    PutYearSuffixMonthDay(out, d);
     return 1;
 }
 
@@ -70,11 +76,7 @@ int32_t FMTFormatEmperorDate(FMTCNTLBLOCK *block) {
     out.Put(era->szName);
     const int32_t eraYear = FMTEraYear(*era, d.nYear);
     PutTwoDigits(out, eraYear % 100);
-    out.Put(kFMTYearSuffix);
-    PutTwoDigits(out, d.nMonth);
-    out.Put(kFMTMonthSuffix);
-    PutTwoDigits(out, d.nDay);
-    out.Put(kFMTDaySuffix);
+    PutYearSuffixMonthDay(out, d);
     return 1;
 }
 

@@ -107,16 +107,5 @@ void FMTConvertOldPicture(const char *picture, const FMTPictureSettings &setting
 }
 
 extern "C" uint32_t ORVEXAPI FMTCnvOldNumberPic(const FMTCNTLBLOCK *block) {
-    if (!block || !block->lpszOutput) return 0;
-    FMTTextSink out(block->lpszOutput, FMTTextSink::kUnbounded);
-    const char *picture = block->lpszPicture;
-    if (!picture) return 0;
-    if (FMTIsSettingsFormPicture(picture) || FMTIsScientificPicture(picture)) {
-        out.Put(picture);
-        return 1;
-    }
-    FMTPictureSettings settings;
-    if (!FMTGetPictureSettings(*block, settings)) return 0;
-    FMTConvertOldPicture(picture, settings, out);
-    return 1;
+    return FMTConvertBlockPicture(block, FMTPassesConversionUnchanged, FMTGetPictureSettings, FMTConvertOldPicture);
 }

@@ -179,18 +179,10 @@ uint32_t ORVEXAPI FMTIsNumberPicTokenized(const char *picture) {
 }
 
 uint32_t ORVEXAPI FMTTokenizeNumberPic(const FMTCNTLBLOCK *block, int32_t mode) {
-    if (!block || !block->lpszOutput) return 0;
-    FMTTextSink out(block->lpszOutput, FMTTextSink::kUnbounded);
-    const char *picture = block->lpszPicture;
-    if (!picture) return 0;
-    if (FMTIsSettingsFormPicture(picture)) {
-        out.Put(picture);
-        return 1;
-    }
-    FMTPictureSettings settings;
-    if (!TokenizerSettings(*block, mode, settings)) return 0;
-    FMTTokenizePicture(picture, settings, out);
-    return 1;
+    return FMTConvertBlockPicture(
+        block, FMTIsSettingsFormPicture,
+        [mode](const FMTCNTLBLOCK &b, FMTPictureSettings &settings) { return TokenizerSettings(b, mode, settings); },
+        FMTTokenizePicture);
 }
 
 } // extern "C"

@@ -17,8 +17,32 @@ void FMTUntokenizePicture(const char *picture, const FMTPictureSettings &setting
 void FMTConvertOldPicture(const char *picture, const FMTPictureSettings &settings, FMTTextSink &out);
 
 // Whether a picture passes through the converters unchanged: the empty
-// picture and "$" (and, for untokenizing and converting, scientific ones).
+// picture and "$" when tokenizing; those and scientific pictures when
+// untokenizing and converting from the old syntax.
 bool FMTIsSettingsFormPicture(const char *picture);
+bool FMTPassesConversionUnchanged(const char *picture);
+
+// The frame the converter exports share: the block's picture goes into its
+// output (which has no bound), copied as it is where `passesThrough` says
+// so, else converted under the settings that `settingsOf` fills in.  1 when
+// written; 0 without an output or a picture, or when the settings are
+// refused.
+template <typename PassesThrough, typename SettingsOf>
+uint32_t FMTConvertBlockPicture(const FMTCNTLBLOCK *block, PassesThrough passesThrough, SettingsOf settingsOf,
+                                void (*convert)(const char *, const FMTPictureSettings &, FMTTextSink &)) {
+    if (!block || !block->lpszOutput) return 0;
+    FMTTextSink out(block->lpszOutput, FMTTextSink::kUnbounded);
+    const char *picture = block->lpszPicture;
+    if (!picture) return 0;
+    if (passesThrough(picture)) {
+        out.Put(picture);
+        return 1;
+    }
+    FMTPictureSettings settings;
+    if (!settingsOf(*block, settings)) return 0;
+    convert(picture, settings, out);
+    return 1;
+}
 
 // The plain picture of a request: the picture itself, or for a tokenized one
 // its plain form under the block's settings (active profile unchanged) in

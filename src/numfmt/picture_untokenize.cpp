@@ -147,18 +147,16 @@ const char *FMTPlainPictureOf(const char *picture, const FMTCNTLBLOCK &block, ch
     return out.Finish() ? buffer : nullptr;
 }
 
+bool FMTPassesConversionUnchanged(const char *picture) {
+    return FMTIsSettingsFormPicture(picture) || FMTIsScientificPicture(picture);
+}
+
 extern "C" uint32_t ORVEXAPI FMTUnTokenizeNumberPic(const FMTCNTLBLOCK *block, int32_t mode) {
-    if (!block || !block->lpszOutput) return 0;
-    FMTTextSink out(block->lpszOutput, FMTTextSink::kUnbounded);
-    const char *picture = block->lpszPicture;
-    if (!picture) return 0;
-    if (FMTIsSettingsFormPicture(picture) || FMTIsScientificPicture(picture)) {
-        out.Put(picture);
-        return 1;
-    }
-    if (mode == 0) FMTSetProfileDefault();
-    FMTPictureSettings settings;
-    if (!FMTGetPictureSettings(*block, settings)) return 0;
-    FMTUntokenizePicture(picture, settings, out);
-    return 1;
+    return FMTConvertBlockPicture(
+        block, FMTPassesConversionUnchanged,
+        [mode](const FMTCNTLBLOCK &b, FMTPictureSettings &settings) {
+            if (mode == 0) FMTSetProfileDefault();
+            return FMTGetPictureSettings(b, settings);
+        },
+        FMTUntokenizePicture);
 }
