@@ -24,8 +24,10 @@ int CompareMagnitudes(const NumUnpacked &a, const NumUnpacked &b) {
     return 0;
 }
 
-int AddOrSubtract(NUMBER *result, const NUMBER *a, const NUMBER *b, bool subtract) {
-    if (NumAddOrSubtractOnVectors(result, a, b, subtract)) return result->bLength;
+// The sum digit by digit, for processors without byte shuffles and for
+// records the vector path leaves.  Kept out of line, so that the common
+// path does not set up this one's frame.
+[[gnu::noinline]] int AddOrSubtractDigits(NUMBER *result, const NUMBER *a, const NUMBER *b, bool subtract) {
     NumUnpacked larger = NumUnpackRecord(a, NumArithLengthOf(a));
     NumUnpacked smaller = NumUnpackRecord(b, NumArithLengthOf(b));
     const bool bNegative = smaller.negative, aNegative = larger.negative;
@@ -60,20 +62,13 @@ int AddOrSubtract(NUMBER *result, const NUMBER *a, const NUMBER *b, bool subtrac
     return NumPackRecord(result, work, 1 + kSumArea, kNumSumNegative[index], larger.biased + 1);
 }
 
-} // namespace
-
-extern "C" {
-
-int32_t ORVEXAPI NumAddition(NUMBER *result, const NUMBER *a, const NUMBER *b) {
-    return AddOrSubtract(result, a, b, false);
+int AddOrSubtract(NUMBER *result, const NUMBER *a, const NUMBER *b, bool subtract) {
+    if (NumAddOrSubtractOnVectors(result, a, b, subtract)) return result->bLength;
+    return AddOrSubtractDigits(result, a, b, subtract);
 }
 
-int32_t ORVEXAPI NumSubtract(NUMBER *result, const NUMBER *a, const NUMBER *b) {
-    return AddOrSubtract(result, a, b, true);
-}
-
-int32_t ORVEXAPI NumMultiply(NUMBER *result, const NUMBER *a, const NUMBER *b) {
-    if (NumMultiplyOnVectors(result, a, b)) return result->bLength;
+// The product digit by digit, as the sum above.
+[[gnu::noinline]] int MultiplyDigits(NUMBER *result, const NUMBER *a, const NUMBER *b) {
     const NumUnpacked x = NumUnpackRecord(a, NumArithLengthOf(a));
     const NumUnpacked y = NumUnpackRecord(b, NumArithLengthOf(b));
     if (x.IsZero() || y.IsZero()) {
@@ -93,6 +88,23 @@ int32_t ORVEXAPI NumMultiply(NUMBER *result, const NUMBER *a, const NUMBER *b) {
     }
     return NumPackRecord(result, product, x.count + y.count, x.negative != y.negative,
                          x.biased + y.biased - kNumExponentBias);
+}
+
+} // namespace
+
+extern "C" {
+
+int32_t ORVEXAPI NumAddition(NUMBER *result, const NUMBER *a, const NUMBER *b) {
+    return AddOrSubtract(result, a, b, false);
+}
+
+int32_t ORVEXAPI NumSubtract(NUMBER *result, const NUMBER *a, const NUMBER *b) {
+    return AddOrSubtract(result, a, b, true);
+}
+
+int32_t ORVEXAPI NumMultiply(NUMBER *result, const NUMBER *a, const NUMBER *b) {
+    if (NumMultiplyOnVectors(result, a, b)) return result->bLength;
+    return MultiplyDigits(result, a, b);
 }
 
 int32_t ORVEXAPI NumNegate(NUMBER *value) {

@@ -291,7 +291,8 @@ int QuotientBiased(int dividendBiased, int divisorBiased) {
 }
 #endif
 
-bool DivideOnWords(NUMBER *result, const NUMBER *a, const NUMBER *b) {
+// Kept out of line, so that the vector path does not set up this one's frame.
+[[gnu::noinline]] bool DivideOnWords(NUMBER *result, const NUMBER *a, const NUMBER *b) {
     const NumWords x = ReadOperand(a), y = ReadOperand(b);
     const bool negative = x.negative != y.negative;
     if (DivideZero(result, x.IsZero(), y.IsZero(), negative)) return true;
