@@ -1,5 +1,6 @@
-// Global memory: fixed blocks addressed by pointer, and movable blocks
-// addressed by a handle that must be locked to reach the data.
+// Global memory: movable blocks addressed by a handle that must be locked to
+// reach the data.  The library asks for nothing else; a request for a fixed
+// block is refused.
 //
 // A movable handle is the address of its bookkeeping record with bit 62 set,
 // a non-canonical address: using a handle as a pointer faults at once
@@ -27,7 +28,6 @@ static_assert(sizeof(uintptr_t) == 8, "handles are tagged 64-bit addresses");
 
 constexpr uintptr_t kHandleTag = uintptr_t{1} << 62;
 constexpr uint64_t kMovableSeal = 0x4D4F5641424C4521; // "MOVABLE!"
-constexpr uint64_t kFixedSeal = 0x4649584544424C4B;   // "FIXEDBLK"
 constexpr UINT kInvalidHandleFlags = 0x8000;          // GlobalFlags of a bad handle
 
 struct alignas(64) MovableRecord {
@@ -35,11 +35,6 @@ struct alignas(64) MovableRecord {
     void *data;    // null while the block is discarded (size 0)
     SIZE_T size;
     UINT lockCount;
-};
-
-struct alignas(16) FixedHeader {
-    uint64_t seal; // kFixedSeal ^ the data's address
-    SIZE_T size;
 };
 
 // Serialises this copy's callers; a record is changed only under it.
@@ -63,14 +58,6 @@ MovableRecord *MovableOf(HGLOBAL memory) {
     return record;
 }
 
-FixedHeader *FixedOf(HGLOBAL memory) {
-    const auto value = reinterpret_cast<uintptr_t>(memory);
-    if ((value & kHandleTag) || value % alignof(FixedHeader) != 0 || value < sizeof(FixedHeader)) return nullptr;
-    auto *header = reinterpret_cast<FixedHeader *>(value) - 1;
-    if (!IsMapped(header) || header->seal != SealOf(kFixedSeal, memory)) return nullptr;
-    return header;
-}
-
 HGLOBAL HandleOf(MovableRecord *record) {
     return reinterpret_cast<HGLOBAL>(reinterpret_cast<uintptr_t>(record) | kHandleTag);
 }
@@ -83,16 +70,6 @@ void *AllocateData(SIZE_T size, bool zeroed) {
 HGLOBAL Refuse(DWORD error) {
     SetLastError(error);
     return nullptr;
-}
-
-HGLOBAL AllocateFixed(SIZE_T size, bool zeroed) {
-    if (size > SIZE_MAX - sizeof(FixedHeader)) return Refuse(ERROR_NOT_ENOUGH_MEMORY);
-    void *raw = zeroed ? std::calloc(1, sizeof(FixedHeader) + size) : std::malloc(sizeof(FixedHeader) + size);
-    if (!raw) return Refuse(ERROR_NOT_ENOUGH_MEMORY);
-    auto *header = static_cast<FixedHeader *>(raw);
-    header->size = size;
-    header->seal = SealOf(kFixedSeal, header + 1);
-    return header + 1;
 }
 
 HGLOBAL AllocateMovable(SIZE_T size, bool zeroed) {
@@ -129,22 +106,6 @@ bool ResizeMovable(MovableRecord &record, SIZE_T size, bool zeroed) {
     return true;
 }
 
-// A fixed block keeps its address only when it does not grow; otherwise it
-// moves when the caller allows it.
-HGLOBAL ResizeFixed(HGLOBAL memory, FixedHeader &header, SIZE_T size, UINT flags) {
-    if (size <= header.size) {
-        header.size = size;
-        return memory;
-    }
-    if (!(flags & GMEM_MOVEABLE)) return Refuse(ERROR_NOT_ENOUGH_MEMORY);
-    HGLOBAL moved = AllocateFixed(size, (flags & GMEM_ZEROINIT) != 0);
-    if (!moved) return nullptr;
-    std::memcpy(moved, memory, header.size);
-    header.seal = 0;
-    std::free(&header);
-    return moved;
-}
-
 } // namespace
 
 extern "C" {
@@ -152,7 +113,8 @@ extern "C" {
 HGLOBAL WINAPI GlobalAlloc(UINT flags, SIZE_T size) {
     std::lock_guard hold(gLock);
     const bool zeroed = (flags & GMEM_ZEROINIT) != 0;
-    return (flags & GMEM_MOVEABLE) ? AllocateMovable(size, zeroed) : AllocateFixed(size, zeroed);
+    if (!(flags & GMEM_MOVEABLE)) return Refuse(ERROR_INVALID_PARAMETER);
+    return AllocateMovable(size, zeroed);
 }
 
 HGLOBAL WINAPI GlobalReAlloc(HGLOBAL memory, SIZE_T size, UINT flags) {
@@ -165,10 +127,6 @@ HGLOBAL WINAPI GlobalReAlloc(HGLOBAL memory, SIZE_T size, UINT flags) {
         if (!ResizeMovable(*record, size, (flags & GMEM_ZEROINIT) != 0)) return Refuse(ERROR_NOT_ENOUGH_MEMORY);
         return memory;
     }
-    if (FixedHeader *header = FixedOf(memory)) {
-        if (flags & GMEM_MODIFY) return memory;
-        return ResizeFixed(memory, *header, size, flags);
-    }
     return Refuse(ERROR_INVALID_HANDLE);
 }
 
@@ -179,7 +137,6 @@ LPVOID WINAPI GlobalLock(HGLOBAL memory) {
         ++record->lockCount;
         return record->data;
     }
-    if (FixedOf(memory)) return memory;
     return Refuse(ERROR_INVALID_HANDLE);
 }
 
@@ -194,7 +151,6 @@ BOOL WINAPI GlobalUnlock(HGLOBAL memory) {
         SetLastError(NO_ERROR);
         return FALSE;
     }
-    if (FixedOf(memory)) return TRUE;
     SetLastError(ERROR_INVALID_HANDLE);
     return FALSE;
 }
@@ -202,7 +158,6 @@ BOOL WINAPI GlobalUnlock(HGLOBAL memory) {
 SIZE_T WINAPI GlobalSize(HGLOBAL memory) {
     std::lock_guard hold(gLock);
     if (MovableRecord *record = MovableOf(memory)) return record->size;
-    if (FixedHeader *header = FixedOf(memory)) return header->size;
     SetLastError(ERROR_INVALID_HANDLE);
     return 0;
 }
@@ -213,7 +168,6 @@ UINT WINAPI GlobalFlags(HGLOBAL memory) {
         const UINT locks = record->lockCount < GMEM_LOCKCOUNT ? record->lockCount : GMEM_LOCKCOUNT;
         return locks | (record->data ? 0 : GMEM_DISCARDED);
     }
-    if (FixedOf(memory)) return 0;
     SetLastError(ERROR_INVALID_HANDLE);
     return kInvalidHandleFlags;
 }
@@ -224,11 +178,6 @@ HGLOBAL WINAPI GlobalFree(HGLOBAL memory) {
         std::free(record->data);
         record->seal = 0;
         delete record;
-        return nullptr;
-    }
-    if (FixedHeader *header = FixedOf(memory)) {
-        header->seal = 0;
-        std::free(header);
         return nullptr;
     }
     SetLastError(ERROR_INVALID_HANDLE);
