@@ -207,40 +207,11 @@ std::string Inputs::whiteSpace() {
 std::string Inputs::decimalText() {
     const int kind = uniform(0, 99);
     if (kind < 8) {
-        static constexpr const char *kOddTexts[] = {"",
-                                                    " ",
-                                                    ".",
-                                                    "-",
-                                                    "+",
-                                                    "-.",
-                                                    "+.",
-                                                    "e5",
-                                                    ".e1",
-                                                    "0x",
-                                                    "-0x",
-                                                    "+0x",
-                                                    "  0x",
-                                                    "0",
-                                                    "-0",
-                                                    "00",
-                                                    "0.",
-                                                    ".0",
-                                                    "1e",
-                                                    "1e+",
-                                                    "1e-",
-                                                    "1.e5",
-                                                    "0e0",
-                                                    "\t\n 7",
-                                                    "- 5",
-                                                    "+-5",
-                                                    "0e-200",
-                                                    "0e200",
-                                                    "5.",
-                                                    "-.5",
-                                                    "\xA0"
-                                                    "5",
-                                                    "0x-5",
-                                                    "1E+00007"};
+        // "\240" is a no-break space in most single-byte code pages.
+        static constexpr const char *kOddTexts[] = {
+            "",     " ",   ".",    "-",      "+",     "-.", "+.",  "e5",   "0e0",    ".e1",   "0x",
+            "-0x",  "+0x", "  0x", "0",      "-0",    "00", "0.",  ".0",   "1e",     "1e+",   "1e-",
+            "1.e5", "- 5", "+-5",  "0e-200", "0e200", "5.", "-.5", "0x-5", "\t\n 7", "\2405", "1E+00007"};
         return kOddTexts[uniform(0, static_cast<int>(std::size(kOddTexts)) - 1)];
     }
     if (kind < 20) return whiteSpace() + pick<std::string>({"", "-", "+"}) + hexText();
