@@ -273,28 +273,16 @@ double Inputs::anyDouble() {
             static_cast<double>(static_cast<std::int64_t>(bits64() % 2000000000001ULL) - 1000000000000LL);
         return mantissa * std::pow(10.0, uniform(-30, 30));
     }
-    constexpr double kInfinity = std::numeric_limits<double>::infinity();
-    static constexpr double kOddDoubles[] = {0.0,
-                                             -0.0,
-                                             0.1,
-                                             -0.1,
-                                             1e-300,
-                                             1e300,
-                                             9.99999999999999e119,
-                                             1e120,
-                                             9.999999999999999e119,
-                                             1e-128,
-                                             1.1e-128,
-                                             9.9e-129,
-                                             4.9e-324,
-                                             std::numeric_limits<double>::max(),
-                                             kInfinity,
-                                             -kInfinity,
-                                             std::numeric_limits<double>::quiet_NaN(),
-                                             100000000000000.5,
-                                             1000000000000005.0,
-                                             123456789012345678.0};
-    return kOddDoubles[uniform(0, static_cast<int>(std::size(kOddDoubles)) - 1)];
+    using limits = std::numeric_limits<double>;
+    constexpr double kMax = limits::max(), kInfinity = limits::infinity(), kNaN = limits::quiet_NaN();
+    static constexpr double kOddDoubles[] = {// the limits of E and of doubles, either sign
+                                             0.0, 0.1, 1e-300, 1e300, 9.99999999999999e119, 1e120,
+                                             9.999999999999999e119, 1e-128, 1.1e-128, 9.9e-129, 4.9e-324, kMax,
+                                             kInfinity, kNaN,
+                                             // 15-digit ties and 18 digits
+                                             100000000000000.5, 1000000000000005.0, 123456789012345678.0};
+    const double odd = kOddDoubles[uniform(0, static_cast<int>(std::size(kOddDoubles)) - 1)];
+    return chance(0.5) ? -odd : odd;
 }
 
 } // namespace number_differential
