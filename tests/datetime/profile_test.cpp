@@ -3,6 +3,8 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "datetime/user_settings.h"
 #include "orvexrt/datetime.h"
@@ -37,32 +39,17 @@ TEST(Profile, CurrencyPlacementSetsTwoFlags) {
 
 TEST(Profile, NumbersCharactersAndTexts) {
     UserSettings settings;
-    settings.Set("iCountry", "49");
-    settings.Set("iDigits", "3");
-    settings.Set("iCurrDigits", "1");
-    settings.Set("iNegCurr", "8");
-    settings.Set("iTime", "1");
-    settings.Set("iTLZero", "1");
-    settings.Set("sThousand", ".");
-    settings.Set("sDecimal", ",");
-    settings.Set("sDate", ".");
-    settings.Set("sList", ";");
-    settings.Set("sTime", ":");
-    settings.Set("sShortDate", "dd.MM.yyyy");
-    settings.Set("sCountry", "Germany");
-    settings.Set("sLanguage", "DEU");
+    const std::pair<const char *, const char *> values[] = {
+        {"iCountry", "49"},   {"iDigits", "3"}, {"iCurrDigits", "1"},         {"iNegCurr", "8"},
+        {"iTime", "1"},       {"iTLZero", "1"}, {"sThousand", "."},           {"sDecimal", ","},
+        {"sDate", "."},       {"sList", ";"},   {"sShortDate", "dd.MM.yyyy"}, {"sCountry", "Germany"},
+        {"sLanguage", "DEU"}, {"sTime", ":"}};
+    for (const auto &[name, text] : values) settings.Set(name, text);
     settings.SetCurrency("EUR");
     const INTLPROFILE p = ReadProfile();
-    EXPECT_EQ(+p.iCountry, 49);
-    EXPECT_EQ(+p.iDigits, 3);
-    EXPECT_EQ(+p.iCurrDigits, 1);
-    EXPECT_EQ(+p.iNegCurr, 8);
-    EXPECT_EQ(+p.iTime, 1);
-    EXPECT_EQ(+p.iTLZero, 1);
-    EXPECT_EQ(+p.sThousand, '.');
-    EXPECT_EQ(+p.sDecimal, ',');
-    EXPECT_EQ(+p.sDate, '.');
-    EXPECT_EQ(+p.sList, ';');
+    EXPECT_EQ((std::vector<int>{p.iCountry, p.iDigits, p.iCurrDigits, p.iNegCurr, p.iTime, p.iTLZero}),
+              (std::vector<int>{49, 3, 1, 8, 1, 1}));
+    EXPECT_EQ((std::string{p.sThousand, p.sDecimal, p.sDate, p.sList}), ".,.;");
     EXPECT_EQ(Field(p.sTime), ":");
     EXPECT_EQ(Field(p.sShortDate), "dd.MM.yyyy");
     EXPECT_EQ(Field(p.sCountry), "Germany");

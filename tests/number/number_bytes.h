@@ -39,6 +39,9 @@ inline NUMBER Parse(const char *text) {
     return n;
 }
 
+// A value as decimal text, or as record bytes after '#'.
+inline NUMBER Value(const char *text) { return text[0] == '#' ? Bytes(text + 1) : Parse(text); }
+
 inline std::string Text(const NUMBER &n, int width = 60) {
     char buffer[128];
     NumToAscii(&n, buffer, width);

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "number/number_bytes.h"
+#include "number/number_examples.h"
 
 namespace {
 
@@ -14,24 +15,8 @@ using test::Hex;
 using test::Parse;
 
 TEST(NumberIntegers, IntegerPartAndOverflowFlag) {
-    const struct {
-        const char *value;
-        uint32_t bits;
-        int overflow;
-    } rows[] = {
-        {"123.99", 123, 0},
-        {"-123.99", uint32_t(-123), 0},
-        {"0.5", 0, 0},
-        {"#00", 0, 0},
-        {"3000000000", 0xB2D05E00u, 0},
-        {"2147483647", 0x7FFFFFFFu, 0},
-        {"-2147483648", 0x80000000u, 0},
-        {"1e12", uint32_t(1000000000000ull), 1},
-        {"4294967295", 0xFFFFFFFFu, 0},
-        {"1e20", 1661992960u, 1},
-    };
-    for (const auto &row : rows) {
-        const NUMBER n = row.value[0] == '#' ? Bytes(row.value + 1) : Parse(row.value);
+    for (const auto &row : number_examples::kIntegers) {
+        const NUMBER n = test::Value(row.value);
         int32_t flag = 7;
         EXPECT_EQ(NumToDWordReply(&n, &flag), row.bits) << row.value;
         EXPECT_EQ(flag, row.overflow) << row.value;
@@ -73,18 +58,7 @@ TEST(NumberIntegers, IntegersToNumber) {
 }
 
 TEST(NumberCurrency, SixtyFourBitIntegers) {
-    const struct {
-        int64_t value;
-        const char *bytes;
-    } rows[] = {
-        {-1, "04 3E 63 64 65"},
-        {0, "04 C0 00 00 00"},
-        {1, "04 C1 01 00 00"},
-        {100, "04 C2 01 00 00"},
-        {INT64_MAX, "0C CA 09 16 21 48 03 44 36 4D 3A 07 00"},
-        {INT64_MIN, "0C 35 5B 4E 43 1C 61 20 2E 17 2A 5C 65"},
-    };
-    for (const auto &row : rows) {
+    for (const auto &row : number_examples::kCurrencies) {
         CY cy;
         cy.int64 = row.value;
         NUMBER n;
@@ -104,77 +78,39 @@ TEST(NumberCurrency, SixtyFourBitIntegers) {
     EXPECT_EQ(flag, 1);
 }
 
-DECIMAL MakeDecimal(uint64_t low, uint32_t high, int scale, bool negative) {
+DECIMAL MakeDecimal(const number_examples::Decimal &fields) {
     DECIMAL d{};
-    d.Lo32 = static_cast<uint32_t>(low);
-    d.Mid32 = static_cast<uint32_t>(low >> 32);
-    d.Hi32 = high;
-    d.scale = static_cast<BYTE>(scale);
-    d.sign = negative ? 0x80 : 0;
+    d.Lo32 = static_cast<uint32_t>(fields.low);
+    d.Mid32 = static_cast<uint32_t>(fields.low >> 32);
+    d.Hi32 = fields.high;
+    d.scale = static_cast<BYTE>(fields.scale);
+    d.sign = fields.negative ? 0x80 : 0;
     return d;
 }
 
 TEST(NumberDecimal, DecimalToNumber) {
-    const struct {
-        DECIMAL value;
-        const char *text;
-    } rows[] = {
-        {MakeDecimal(15, 0, 1, false), "1.5"},
-        {MakeDecimal(15, 0, 2, false), ".15"},
-        {MakeDecimal(15, 0, 0, true), "-15"},
-        {MakeDecimal(0, 0, 5, false), "0"},
-        {MakeDecimal(~0ull, ~0u, 0, false), "79228162514264337593543950335"},
-        {MakeDecimal(~0ull, ~0u, 28, false), "7.9228162514264337593543950335"},
-        {MakeDecimal(1, 0, 27, true), "-.000000000000000000000000001"},
-    };
-    for (const auto &row : rows) {
+    for (const auto &row : number_examples::kDecimalReads) {
+        const DECIMAL value = MakeDecimal(row.decimal);
         NUMBER n;
-        NumDECIMALToNumber(&n, &row.value);
+        NumDECIMALToNumber(&n, &value);
         EXPECT_EQ(test::Text(n), row.text);
         EXPECT_EQ(n.bLength % 4, 0) << row.text;
     }
 }
 
 TEST(NumberDecimal, NumberToDecimal) {
-    const struct {
-        const char *value;
-        uint64_t low;
-        uint32_t high;
-        int scale, sign, overflow;
-    } rows[] = {
-        {"1.5", 150, 0, 2, 0, 0},
-        {"-1.5", 150, 0, 2, 0x80, 0},
-        {"0.123456789012345678901234567890", 0x6D797A91BE38F34Eull, 0x3FD35EB, 28, 0, 0},
-        {"1e-30", 0, 0, 28, 0, 0},
-        {"0", 0, 0, 0, 0, 0},
-        {"#00", 0, 0, 0, 0, 0},
-        {"123", 123, 0, 0, 0, 0},
-        {"1e20", 0x6BC75E2D63100000ull, 5, 0, 0, 0},
-        // The test looks before each step: the last one may carry past 96 bits
-        // unreported, leaving the magnitude modulo 2^96.
-        {"1e29", 0x6D7217CAA0000000ull, 0x431E0FAE, 0, 0, 0},
-    };
-    for (const auto &row : rows) {
-        const NUMBER n = row.value[0] == '#' ? Bytes(row.value + 1) : Parse(row.value);
-        DECIMAL d = MakeDecimal(9, 9, 9, true);
+    const DECIMAL junk = MakeDecimal({9, 9, 9, true});
+    for (const auto &row : number_examples::kDecimalWrites) {
+        const NUMBER n = test::Value(row.value);
+        const DECIMAL expected = row.unchanged ? junk : MakeDecimal(row.decimal);
+        DECIMAL d = junk;
         int32_t flag = 7;
         NumToDECIMAL(&d, &n, &flag);
         EXPECT_EQ(flag, row.overflow) << row.value;
-        EXPECT_EQ((uint64_t(d.Mid32) << 32) | d.Lo32, row.low) << row.value;
-        EXPECT_EQ(d.Hi32, row.high) << row.value;
-        EXPECT_EQ(d.scale, row.scale) << row.value;
-        EXPECT_EQ(d.sign, row.sign) << row.value;
-    }
-    for (const char *tooLarge : {"1e-32", "1e70", "1e31"}) {
-        const NUMBER n = Parse(tooLarge);
-        DECIMAL d = MakeDecimal(9, 9, 9, true);
-        int32_t flag = 0;
-        NumToDECIMAL(&d, &n, &flag);
-        EXPECT_EQ(flag, 1) << tooLarge;
-        if (std::string(tooLarge) != "1e31") {
-            EXPECT_EQ(d.Lo32, 9u) << "left unchanged: " << tooLarge;
-            EXPECT_EQ(d.scale, 9);
-        }
+        EXPECT_EQ((uint64_t(d.Mid32) << 32) | d.Lo32, (uint64_t(expected.Mid32) << 32) | expected.Lo32) << row.value;
+        EXPECT_EQ(d.Hi32, expected.Hi32) << row.value;
+        EXPECT_EQ(d.scale, expected.scale) << row.value;
+        EXPECT_EQ(d.sign, expected.sign) << row.value;
     }
 }
 

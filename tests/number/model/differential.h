@@ -4,30 +4,41 @@
 #define ORVEXRT_TESTS_NUMBER_DIFFERENTIAL_H
 
 #include "number_model.h"
+#include "orvexrt/number.h"
 
-#include <cstdint>
+#include <cstring>
 #include <map>
 #include <random>
-#include <string>
-#include <string_view>
-#include <vector>
 
 namespace number_differential {
 
 using number_model::Bytes;
+
+inline NUMBER toLibrary(const Bytes &bytes) {
+    static_assert(sizeof(NUMBER) == sizeof(Bytes));
+    NUMBER number;
+    std::memcpy(&number, bytes.data(), sizeof number);
+    return number;
+}
+
+inline Bytes fromLibrary(const NUMBER &number) {
+    Bytes bytes;
+    std::memcpy(bytes.data(), &number, sizeof number);
+    return bytes;
+}
 
 // Seeded random inputs aimed at the corners of the NUMBER type.
 class Inputs {
 public:
     explicit Inputs(std::uint64_t seed) : engine_(seed) {}
 
-    int uniform(int low, int high);
-    bool chance(double probability);
-    std::uint64_t bits64();
+    int uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine_); }
+    bool chance(double probability) { return std::bernoulli_distribution(probability)(engine_); }
+    std::uint64_t bits64() { return engine_(); }
     // A random value of a random bit length from 0 to maxBits (at most 64).
     std::uint64_t sized(int maxBits);
-    template <typename T> T pick(const std::vector<T> &choices) {
-        return choices[static_cast<std::size_t>(uniform(0, static_cast<int>(choices.size()) - 1))];
+    template <typename T> T pick(std::initializer_list<T> choices) {
+        return choices.begin()[uniform(0, static_cast<int>(choices.size()) - 1)];
     }
 
     // Any NUMBER: mostly valid values (22 and 23 digits, exponents near the
@@ -43,6 +54,8 @@ public:
     // Date/time values: E from 1 to 3, and values within 10^-14 of `a`.
     Bytes dateValue();
     Bytes nearDate(const Bytes &a);
+    // An output record full of junk, its length byte included.
+    NUMBER junkRecord();
 
     std::string decimalText();
     std::string hexText();
@@ -67,61 +80,74 @@ private:
     std::mt19937_64 engine_;
 };
 
-// The cases and mismatches of one family; prints the first mismatches.
-class Family {
-public:
-    explicit Family(std::string name) : name_(std::move(name)) {}
+// The cases and mismatches of one family, and its failed checks by kind
+// (numbers in their names collapsed) for the summary.
+struct Family {
+    explicit Family(std::string familyName) : name(std::move(familyName)) {}
+    std::string name;
+    long cases = 0, mismatches = 0;
+    std::map<std::string, long> failedChecks;
 
-    const std::string &name() const { return name_; }
-    long cases() const { return cases_; }
-    long mismatches() const { return mismatches_; }
-
-    void countCase() { ++cases_; }
-    void reportMismatch(const std::string &details, const std::vector<std::string> &checks);
-    // Failed checks by kind (numbers in their names collapsed), for the summary.
-    const std::map<std::string, long> &failedChecks() const { return failedChecks_; }
-
-private:
-    std::string name_;
-    long cases_ = 0;
-    long mismatches_ = 0;
-    std::map<std::string, long> failedChecks_;
+    // Counts a mismatch and prints the first few.
+    void report(const std::string &details, const std::vector<std::string> &checks);
 };
+
+std::string quoted(std::string_view text);
+std::string numberLine(const Bytes &number);
+std::string allBytes(const Bytes &number);
 
 // One case: its operands, then any number of checks.  A case with failed
 // checks counts as one mismatch, printed with its operands.
 class Case {
 public:
-    explicit Case(Family &family) : family_(family) { family_.countCase(); }
-    ~Case();
+    explicit Case(Family &family) : family_(family) { ++family_.cases; }
+    ~Case() {
+        if (!failures_.empty()) family_.report(operands_ + failures_, failedChecks_);
+    }
     Case(const Case &) = delete;
     Case &operator=(const Case &) = delete;
 
-    Case &operand(std::string_view name, const Bytes &number);
-    Case &operand(std::string_view name, std::string_view text);
-    Case &operand(std::string_view name, long long value);
+    Case &operand(std::string_view name, const Bytes &number) { return addOperand(name, numberLine(number)); }
+    Case &operand(std::string_view name, std::string_view text) { return addOperand(name, quoted(text)); }
+    Case &operand(std::string_view name, long long value) { return addOperand(name, std::to_string(value)); }
 
-    void expectNumber(std::string_view what, const Bytes &expected, const Bytes &actual);
+    void expectNumber(std::string_view what, const Bytes &expected, const Bytes &actual) {
+        if (!number_model::sameNumber(expected, actual)) fail(what, numberLine(expected), numberLine(actual));
+    }
     // All 25 bytes: for buffers that must be left alone or changed in place.
-    void expectBuffer(std::string_view what, const Bytes &expected, const Bytes &actual);
-    void expectValue(std::string_view what, long long expected, long long actual);
-    void expectText(std::string_view what, std::string_view expected, std::string_view actual);
-    void expectTrue(std::string_view what, bool condition);
+    void expectBuffer(std::string_view what, const Bytes &expected, const Bytes &actual) {
+        if (expected != actual) fail(what, allBytes(expected), allBytes(actual));
+    }
+    void expectValue(std::string_view what, long long expected, long long actual) {
+        if (expected != actual) fail(what, std::to_string(expected), std::to_string(actual));
+    }
+    void expectText(std::string_view what, std::string_view expected, std::string_view actual) {
+        if (expected != actual) fail(what, quoted(expected), quoted(actual));
+    }
+    void expectTrue(std::string_view what, bool condition) {
+        if (!condition) fail(what, "true", "false");
+    }
+    // A call's result and the value it wrote.
+    void expectResult(const std::string &call, const number_model::NumberResult &expected, std::int32_t result,
+                      const NUMBER &value) {
+        expectValue(call + " result", expected.result, result);
+        expectNumber(call + " value", expected.value, fromLibrary(value));
+    }
 
 private:
+    Case &addOperand(std::string_view name, const std::string &text) {
+        operands_ += "  " + std::string(name) + " = " + text + "\n";
+        return *this;
+    }
     void fail(std::string_view what, const std::string &expected, const std::string &actual);
 
     Family &family_;
-    std::string operands_;
-    std::string failures_;
+    std::string operands_, failures_;
     std::vector<std::string> failedChecks_;
 };
 
-std::string quoted(std::string_view text);
-std::string numberLine(const Bytes &number);
-
-// Checks the model against the examples of the NUMBER type's description;
-// prints each failing row.  True when all agree.
+// Checks the model against known results; prints each failing row.  True
+// when all agree.
 bool selfCheckModel();
 
 // One case of each family.

@@ -1,7 +1,6 @@
 // Families: the four operations, comparison, date comparison, rounding,
 // truncation, powers of ten and negation.
 #include "differential.h"
-#include "library_bridge.h"
 
 #include <algorithm>
 #include <climits>
@@ -16,19 +15,6 @@ using BinaryModel = ModelResult (*)(const Bytes &, const Bytes &);
 using ScaledExport = std::int32_t(ORVEXAPI *)(NUMBER *, const NUMBER *, std::int32_t);
 using ScaledModel = ModelResult (*)(const Bytes &, std::int32_t);
 
-NUMBER junkResult(Inputs &inputs) {
-    Bytes junk{};
-    junk[0] = static_cast<std::uint8_t>(inputs.uniform(0, 255));
-    inputs.fillJunk(junk);
-    return toLibrary(junk);
-}
-
-void expectResult(Case &check, const std::string &call, const ModelResult &expected, std::int32_t result,
-                  const NUMBER &value) {
-    check.expectValue(call + " result", expected.result, result);
-    check.expectNumber(call + " value", expected.value, fromLibrary(value));
-}
-
 // A binary operation into a separate result, into a, into b, and on one
 // operand used three times; the operands must not change.
 void checkBinary(Inputs &inputs, Family &family, BinaryExport run, BinaryModel model) {
@@ -37,24 +23,15 @@ void checkBinary(Inputs &inputs, Family &family, BinaryExport run, BinaryModel m
     Case check(family);
     check.operand("a", a).operand("b", b);
     const ModelResult expected = model(a, b);
-    {
-        NUMBER x = toLibrary(a), y = toLibrary(b), result = junkResult(inputs);
-        expectResult(check, "separate result:", expected, run(&result, &x, &y), result);
-        check.expectBuffer("a after the call", a, fromLibrary(x));
-        check.expectBuffer("b after the call", b, fromLibrary(y));
-    }
-    {
-        NUMBER x = toLibrary(a), y = toLibrary(b);
-        expectResult(check, "result is a:", expected, run(&x, &x, &y), x);
-    }
-    {
-        NUMBER x = toLibrary(a), y = toLibrary(b);
-        expectResult(check, "result is b:", expected, run(&y, &x, &y), y);
-    }
-    {
-        NUMBER x = toLibrary(a);
-        expectResult(check, "a with itself, result is a:", model(a, a), run(&x, &x, &x), x);
-    }
+    NUMBER x = toLibrary(a), y = toLibrary(b), result = inputs.junkRecord();
+    check.expectResult("separate result:", expected, run(&result, &x, &y), result);
+    check.expectBuffer("a after the call", a, fromLibrary(x));
+    check.expectBuffer("b after the call", b, fromLibrary(y));
+    check.expectResult("result is a:", expected, run(&x, &x, &y), x);
+    x = toLibrary(a), y = toLibrary(b);
+    check.expectResult("result is b:", expected, run(&y, &x, &y), y);
+    x = toLibrary(a);
+    check.expectResult("a with itself, result is a:", model(a, a), run(&x, &x, &x), x);
 }
 
 // An operation with an integer argument, into a separate result and in
@@ -62,22 +39,21 @@ void checkBinary(Inputs &inputs, Family &family, BinaryExport run, BinaryModel m
 void checkScaled(Case &check, Inputs &inputs, const Bytes &value, std::int32_t argument, ScaledExport run,
                  ScaledModel model) {
     const ModelResult expected = model(value, argument);
-    NUMBER x = toLibrary(value), result = junkResult(inputs);
-    expectResult(check, "separate result:", expected, run(&result, &x, argument), result);
+    NUMBER x = toLibrary(value), result = inputs.junkRecord();
+    check.expectResult("separate result:", expected, run(&result, &x, argument), result);
     check.expectBuffer("value after the call", value, fromLibrary(x));
     NUMBER inPlace = toLibrary(value);
-    expectResult(check, "result is the value:", expected, run(&inPlace, &inPlace, argument), inPlace);
+    check.expectResult("result is the value:", expected, run(&inPlace, &inPlace, argument), inPlace);
 }
 
 // An in-place operation: a result of 0 must leave all 25 bytes alone.
 void expectInPlace(Case &check, const std::string &call, const ModelResult &expected, const Bytes &before,
                    std::int32_t result, const NUMBER &after) {
     check.expectValue(call + " result", expected.result, result);
-    if (expected.result == 0) {
+    if (expected.result == 0)
         check.expectBuffer(call + " leaves the value untouched", before, fromLibrary(after));
-    } else {
+    else
         check.expectNumber(call + " value", expected.value, fromLibrary(after));
-    }
 }
 
 // Decimal places around the value's own digits, and far beyond them.
@@ -85,12 +61,8 @@ std::int32_t placesFor(Inputs &inputs, const Bytes &value) {
     const number_model::Unpacked u =
         number_model::unpack(value, number_model::lengthOf(value, number_model::LengthRule::SixBits));
     const int kind = inputs.uniform(0, 99);
-    if (kind < 60) {
-        return -2 * u.exponent + inputs.uniform(-3, 2 * static_cast<int>(u.digits.size()) + 2);
-    }
-    if (kind < 90) {
-        return inputs.uniform(-130, 130);
-    }
+    if (kind < 60) return -2 * u.exponent + inputs.uniform(-3, 2 * static_cast<int>(u.digits.size()) + 2);
+    if (kind < 90) return inputs.uniform(-130, 130);
     return inputs.pick<std::int32_t>({-1000000000, 1000000000, -200, 200});
 }
 

@@ -1,6 +1,5 @@
 // Families: text in (decimal and hexadecimal) and text out at every width.
 #include "differential.h"
-#include "library_bridge.h"
 
 #include <array>
 #include <cstring>
@@ -18,13 +17,8 @@ constexpr std::size_t kTextBuffer = 80;
 template <typename Read>
 void checkTextRead(Case &check, std::string_view what, const std::string &text,
                    const number_model::NumberResult &expected, Read read, Inputs &inputs) {
-    Bytes junk = number_model::nullNumber();
-    junk[0] = static_cast<std::uint8_t>(inputs.uniform(0, 255));
-    inputs.fillJunk(junk);
-    NUMBER out = toLibrary(junk);
-    const std::int32_t result = read(&out, text.c_str());
-    check.expectValue(std::string(what) + " result", expected.result, result);
-    check.expectNumber(std::string(what) + " value", expected.value, fromLibrary(out));
+    NUMBER out = inputs.junkRecord();
+    check.expectResult(std::string(what), expected, read(&out, text.c_str()), out);
 }
 
 // NumToAscii at one width: the text within width + 1 bytes and, unless the
@@ -77,9 +71,7 @@ void textOutCase(Inputs &inputs, Family &family) {
     const NUMBER number = toLibrary(value);
     Case check(family);
     check.operand("value", value);
-    for (std::int32_t width = 0; width <= 60; ++width) {
-        checkWidth(check, number, width);
-    }
+    for (std::int32_t width = 0; width <= 60; ++width) checkWidth(check, number, width);
     const std::int32_t width = inputs.uniform(1, 60);
     checkWidth(check, number, width + 0x10000); // only the low 16 bits count
     checkWidth(check, number, width - 0x10000);

@@ -1,6 +1,6 @@
 // NUMBER arithmetic on exact values: each result is computed exactly from
 // what the library's work areas hold, then packed.
-#include "model_internal.h"
+#include "number_model.h"
 
 #include <algorithm>
 #include <optional>
@@ -41,18 +41,14 @@ Exact truncatedBelow(Exact value, long lowestExp10) {
 NumberResult addOrSubtract(const Bytes &a, const Bytes &b, bool subtract) {
     const Operand left = arithmeticOperand(a);
     Operand right = arithmeticOperand(b);
-    if (subtract && right.exact.magnitude != 0) {
-        right.exact.negative = !right.exact.negative;
-    }
+    if (subtract && right.exact.magnitude != 0) right.exact.negative = !right.exact.negative;
     // The larger magnitude (a when equal) fixes the work area; a zero
     // operand contributes nothing.
     const bool swapped =
         left.exact.magnitude == 0 || (right.exact.magnitude != 0 && compareMagnitudes(left.exact, right.exact) < 0);
     const Operand &larger = swapped ? right : left;
     const Operand &smaller = swapped ? left : right;
-    if (larger.exact.magnitude == 0) {
-        return packed(Exact{});
-    }
+    if (larger.exact.magnitude == 0) return packed(Exact{});
     // The work area holds 24 base-100 digits from the larger operand's first
     // digit; the smaller operand's digits below it are dropped unrounded.
     const long areaEnd = 2L * (larger.unpacked.exponent - 24);
@@ -69,23 +65,13 @@ NumberResult addOrSubtract(const Bytes &a, const Bytes &b, bool subtract) {
 std::optional<int> decideWithoutDigits(const Bytes &a, const Bytes &b) {
     const int lengthA = lengthOf(a, LengthRule::FourBitsWhenTopSet);
     const int lengthB = lengthOf(b, LengthRule::FourBitsWhenTopSet);
-    if (lengthA == 0) {
-        return lengthB == 0 ? 0 : -1;
-    }
-    if (lengthB == 0) {
-        return 1;
-    }
+    if (lengthA == 0) return lengthB == 0 ? 0 : -1;
+    if (lengthB == 0) return 1;
     const Unpacked ua = unpack(a, lengthA);
     const Unpacked ub = unpack(b, lengthB);
-    if (ua.isZero()) {
-        return ub.isZero() ? 0 : (ub.negative ? 1 : -1);
-    }
-    if (ub.isZero()) {
-        return ua.negative ? -1 : 1;
-    }
-    if (ua.negative != ub.negative) {
-        return ua.negative ? -1 : 1;
-    }
+    if (ua.isZero()) return ub.isZero() ? 0 : (ub.negative ? 1 : -1);
+    if (ub.isZero()) return ua.negative ? -1 : 1;
+    if (ua.negative != ub.negative) return ua.negative ? -1 : 1;
     return std::nullopt;
 }
 
@@ -107,9 +93,7 @@ NumberResult subtract(const Bytes &a, const Bytes &b) { return addOrSubtract(a, 
 NumberResult multiply(const Bytes &a, const Bytes &b) {
     const Operand x = arithmeticOperand(a);
     const Operand y = arithmeticOperand(b);
-    if (x.unpacked.isZero() || y.unpacked.isZero()) {
-        return packed(Exact{});
-    }
+    if (x.unpacked.isZero() || y.unpacked.isZero()) return packed(Exact{});
     return packed(Exact{x.exact.negative != y.exact.negative, x.exact.magnitude * y.exact.magnitude,
                         x.exact.exp10 + y.exact.exp10});
 }
@@ -118,12 +102,8 @@ NumberResult divide(const Bytes &a, const Bytes &b) {
     const Operand x = arithmeticOperand(a);
     const Operand y = arithmeticOperand(b);
     const bool negative = x.unpacked.negative != y.unpacked.negative;
-    if (x.unpacked.isZero()) {
-        return packed(Exact{});
-    }
-    if (y.unpacked.isZero()) {
-        return packed(Exact{negative, 1, 118});
-    }
+    if (x.unpacked.isZero()) return packed(Exact{});
+    if (y.unpacked.isZero()) return packed(Exact{negative, 1, 118});
     // 24 quotient digits from 100^(E-1) down, E = Ea - Eb + 1, truncated.
     const long quotientExponent = x.unpacked.exponent - y.unpacked.exponent + 1;
     const long lastExp10 = 2 * (quotientExponent - 24);
@@ -135,21 +115,15 @@ NumberResult divide(const Bytes &a, const Bytes &b) {
 
 NumberResult negate(const Bytes &value) {
     const int length = lengthOf(value, LengthRule::SixBits);
-    if (length == 0 || length >= 25) {
-        return {value, 0};
-    }
+    if (length == 0 || length >= 25) return {value, 0};
     Exact exact = exactOf(unpack(value, length));
     exact.negative = !exact.negative && exact.magnitude != 0;
     return packed(exact);
 }
 
 int compare(const Bytes &a, const Bytes &b) {
-    if (hasInvalidLength(a) || hasInvalidLength(b)) {
-        return 0;
-    }
-    if (const auto decided = decideWithoutDigits(a, b)) {
-        return *decided;
-    }
+    if (hasInvalidLength(a) || hasInvalidLength(b)) return 0;
+    if (const auto decided = decideWithoutDigits(a, b)) return *decided;
     const Operand x = arithmeticOperand(a);
     const Operand y = arithmeticOperand(b);
     const int byMagnitude = compareMagnitudes(x.exact, y.exact);
@@ -158,48 +132,33 @@ int compare(const Bytes &a, const Bytes &b) {
 
 DateCompareResult dateCompare(const Bytes &a, const Bytes &b) {
     DateCompareResult result{0, a, b};
-    if (hasInvalidLength(a) || hasInvalidLength(b)) {
-        return result;
-    }
-    for (Bytes *operand : {&result.a, &result.b}) {
-        if (lengthOf(*operand, LengthRule::FourBitsWhenTopSet) > 12) {
-            (*operand)[0] = 12;
-        }
-    }
+    if (hasInvalidLength(a) || hasInvalidLength(b)) return result;
+    for (Bytes *operand : {&result.a, &result.b})
+        if (lengthOf(*operand, LengthRule::FourBitsWhenTopSet) > 12) (*operand)[0] = 12;
     if (const auto decided = decideWithoutDigits(result.a, result.b)) {
         result.result = *decided;
         return result;
     }
     const Bytes difference = subtract(result.a, result.b).value;
-    if (!withinDateTolerance(difference)) {
-        result.result = difference[1] < 0x80 ? -1 : 1;
-    }
+    if (!withinDateTolerance(difference)) result.result = difference[1] < 0x80 ? -1 : 1;
     return result;
 }
 
 NumberResult round(const Bytes &value, std::int32_t places) {
     const Unpacked unpacked = unpack(value, lengthOf(value, LengthRule::SixBits));
-    if (unpacked.isZero()) {
-        return packed(Exact{});
-    }
+    if (unpacked.isZero()) return packed(Exact{});
     const long long kept = 2LL * unpacked.exponent + places; // decimal places from the first digit position
     const long long available = 2LL * static_cast<long long>(unpacked.digits.size());
-    if (kept < 0) {
-        return packed(Exact{});
-    }
+    if (kept < 0) return packed(Exact{});
     const Exact exact = exactOf(unpacked);
-    if (kept >= available) {
-        return packed(exact);
-    }
+    if (kept >= available) return packed(exact);
     const long unitExp10 = -static_cast<long>(places);
     return packed(Exact{exact.negative, divideRoundingHalfUp(exact.magnitude, unitExp10 - exact.exp10), unitExp10});
 }
 
 NumberResult truncate(const Bytes &value, std::int32_t precision, std::int32_t scale) {
     const int length = lengthOf(value, LengthRule::SixBits);
-    if (length == 0 || length >= 25) {
-        return {value, 0};
-    }
+    if (length == 0 || length >= 25) return {value, 0};
     const Unpacked unpacked = unpack(value, length);
     Exact exact = exactOf(unpacked);
     if (exact.magnitude != 0) {
@@ -223,9 +182,7 @@ NumberResult truncate(const Bytes &value, std::int32_t precision, std::int32_t s
 }
 
 NumberResult power10(const Bytes &value, std::int32_t power) {
-    if (power < -60 || power > 60) {
-        return {nullNumber(), 0};
-    }
+    if (power < -60 || power > 60) return {nullNumber(), 0};
     // The factor 10^power as two bytes: an exponent byte and the digit 1 or
     // 10, as the library builds it.
     const auto exponentByte = static_cast<std::uint8_t>(0xA0 + (power + 66) / 2);

@@ -3,7 +3,7 @@
 // The overflow flags are defined by bit tests on fixed-width accumulators,
 // so those accumulators are reproduced as the library keeps them; values
 // themselves come from exact arithmetic.
-#include "model_internal.h"
+#include "number_model.h"
 
 #include <array>
 #include <bit>
@@ -24,9 +24,8 @@ bool isNull(const Bytes &number) { return lengthOf(number, LengthRule::SixBits) 
 std::vector<int> integerSteps(const Unpacked &value) {
     std::vector<int> steps;
     const long count = static_cast<long>(value.digits.size());
-    for (long i = 0; i < value.exponent; ++i) {
+    for (long i = 0; i < value.exponent; ++i)
         steps.push_back(i < count ? value.digits[static_cast<std::size_t>(i)] : 0);
-    }
     return steps;
 }
 
@@ -52,14 +51,10 @@ constexpr std::array<double, 10> kPowersOf100{1e0, 1e2, 1e4, 1e6, 1e8, 1e10, 1e1
 
 double scaledByPowerOf100(double value, long power) {
     if (power >= 0) {
-        for (long i = 0; i < power / 10; ++i) {
-            value *= 1e20;
-        }
+        for (long i = 0; i < power / 10; ++i) value *= 1e20;
         return value * kPowersOf100[static_cast<std::size_t>(power % 10)];
     }
-    for (long i = 0; i < -power / 10; ++i) {
-        value *= 1e-20;
-    }
+    for (long i = 0; i < -power / 10; ++i) value *= 1e-20;
     return value / kPowersOf100[static_cast<std::size_t>(-power % 10)];
 }
 
@@ -69,11 +64,10 @@ mpq_class exactDouble(double value) {
     const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
     mpq_class result(fromUnsigned64(mantissa));
     binaryExponent -= 53;
-    if (binaryExponent >= 0) {
+    if (binaryExponent >= 0)
         result *= mpq_class(mpz_class(1) << binaryExponent);
-    } else {
+    else
         result /= mpq_class(mpz_class(1) << -binaryExponent);
-    }
     result.canonicalize();
     return result;
 }
@@ -85,9 +79,7 @@ mpq_class powerOf10Rational(long exponent) {
 } // namespace
 
 IntegerResult toLong(const Bytes &number) {
-    if (isNull(number)) {
-        return {};
-    }
+    if (isNull(number)) return {};
     const Unpacked value = unpackSixBits(number);
     std::uint32_t acc = 0;
     std::uint32_t earlier = 0; // every value acc had before a multiplication
@@ -115,9 +107,7 @@ NumberResult fromWord(std::uint16_t value) {
 }
 
 Bytes createSmall(std::int32_t value) {
-    if (value > 99) {
-        return numberFromBytes({0xC1, 0x00});
-    }
+    if (value > 99) return numberFromBytes({0xC1, 0x00});
     return fromLong(value).value;
 }
 
@@ -139,9 +129,7 @@ LLongResult toLLong(const Bytes &number) {
         overflow = overflow || (highWords & 0xFE000000u) != 0;
         acc = acc * 100u + static_cast<std::uint64_t>(digit);
     }
-    if (value.negative) {
-        acc = 0 - acc;
-    }
+    if (value.negative) acc = 0 - acc;
     return {static_cast<std::int64_t>(acc), overflow};
 }
 
@@ -154,25 +142,17 @@ Bytes fromDecimal(const DecimalFields &value) {
 
 DecimalResult toDecimal(const Bytes &number) {
     const Unpacked value = unpackSixBits(number);
-    if (value.isZero()) {
-        return {true, {}, false};
-    }
+    if (value.isZero()) return {true, {}, false};
     long power = value.exponent - static_cast<long>(value.digits.size()); // of the last digit
-    if (power > 32) {
-        return {false, {}, true};
-    }
+    if (power > 32) return {false, {}, true};
     std::vector<int> digits = value.digits;
     if (power < -14) {
         // More than 28 decimal places: the digits below 100^-14 go, unrounded.
-        if (value.exponent < -14) {
-            return {false, {}, true};
-        }
+        if (value.exponent < -14) return {false, {}, true};
         digits.resize(static_cast<std::size_t>(value.exponent + 14));
         power = -14;
     }
-    for (long i = 0; i < power; ++i) {
-        digits.push_back(0);
-    }
+    for (long i = 0; i < power; ++i) digits.push_back(0);
     const mpz_class limit = mpz_class(1) << 96;
     mpz_class acc;
     bool overflow = false;
@@ -191,55 +171,36 @@ DecimalResult toDecimal(const Bytes &number) {
 }
 
 std::uint64_t toDoubleBits(const Bytes &number, bool nullReadsAsZero) {
-    if (nullReadsAsZero && number[0] == 0) {
-        return std::bit_cast<std::uint64_t>(0.0);
-    }
+    if (nullReadsAsZero && number[0] == 0) return std::bit_cast<std::uint64_t>(0.0);
     const int length = lengthOf(number, LengthRule::SixBits);
-    if (length == 0 || length >= 25) {
-        return kNullDoubleBits;
-    }
+    if (length == 0 || length >= 25) return kNullDoubleBits;
     const Unpacked value = unpack(number, length);
     double accumulated = 0.0;
-    for (const int digit : value.digits) {
-        accumulated = accumulated * 100.0 + digit;
-    }
-    if (accumulated != 0.0) {
+    for (const int digit : value.digits) accumulated = accumulated * 100.0 + digit;
+    if (accumulated != 0.0)
         accumulated = scaledByPowerOf100(accumulated, value.exponent - static_cast<long>(value.digits.size()));
-    }
     return std::bit_cast<std::uint64_t>(value.negative ? -accumulated : accumulated);
 }
 
 bool isNullDouble(std::uint64_t bits) { return ((bits >> 52) & 0x7FF) == 0x7FF; }
 
 DoubleResult doubleToNumber(double value) {
-    if (isNullDouble(std::bit_cast<std::uint64_t>(value))) {
-        return {1, nullNumber(), false};
-    }
-    if (value == 0.0) {
-        return {1, zeroNumber(), false};
-    }
+    if (isNullDouble(std::bit_cast<std::uint64_t>(value))) return {1, nullNumber(), false};
+    if (value == 0.0) return {1, zeroNumber(), false};
     // The text form carries the double rounded to 15 significant digits;
     // read back through the text conversion, it keeps its range limits.
     const mpq_class exact = exactDouble(value);
     long point = static_cast<long>(std::floor(std::log10(std::fabs(value)))) + 1;
-    while (exact >= powerOf10Rational(point)) {
-        ++point;
-    }
-    while (exact < powerOf10Rational(point - 1)) {
-        --point;
-    }
+    while (exact >= powerOf10Rational(point)) ++point;
+    while (exact < powerOf10Rational(point - 1)) --point;
     const mpq_class scaled = exact * powerOf10Rational(15 - point);
     mpz_class digits = scaled.get_num() / scaled.get_den();
     const mpq_class remainder = scaled - mpq_class(digits);
     const bool tie = remainder == mpq_class(1, 2);
-    if (remainder >= mpq_class(1, 2)) {
-        ++digits;
-    }
+    if (remainder >= mpq_class(1, 2)) ++digits;
     const std::string text = (value < 0 ? "-" : "") + digits.get_str() + "e" + std::to_string(point - 15);
     const NumberResult read = asciiToNumber(text);
-    if (read.result < 1) {
-        return {0, nullNumber(), tie};
-    }
+    if (read.result < 1) return {0, nullNumber(), tie};
     return {1, read.value, tie};
 }
 

@@ -1,5 +1,5 @@
 // NUMBER text conversions: decimal and hexadecimal text in, decimal text out.
-#include "model_internal.h"
+#include "number_model.h"
 
 namespace number_model {
 
@@ -21,9 +21,7 @@ public:
     std::string_view rest() const { return text_.substr(pos_); }
 
     bool accept(char wanted) {
-        if (peek() != wanted) {
-            return false;
-        }
+        if (peek() != wanted) return false;
         advance();
         return true;
     }
@@ -38,15 +36,9 @@ bool isWhiteSpace(char c) { return c == ' ' || (c >= 0x09 && c <= 0x0D); }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 int hexDigitValue(char c) {
-    if (isDigit(c)) {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
+    if (isDigit(c)) return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     return -1;
 }
 
@@ -75,9 +67,7 @@ void scaleDigits(std::vector<int> &digits, long &exponent, int factor, int carry
 // trailing zero digits that the product leaves are kept.
 Bytes multiplySmall(const Bytes &value, int factor) {
     const int length = value[0] & 0x3F;
-    if (length < 2) {
-        return value;
-    }
+    if (length < 2) return value;
     long exponent = value[1] - 0xC0;
     std::vector<int> digits(value.begin() + 2, value.begin() + 1 + length);
     if (digits.size() == 23) {
@@ -87,9 +77,7 @@ Bytes multiplySmall(const Bytes &value, int factor) {
     }
     scaleDigits(digits, exponent, factor, 0);
     std::vector<std::uint8_t> body{static_cast<std::uint8_t>(0xC0 + exponent)};
-    for (const int digit : digits) {
-        body.push_back(static_cast<std::uint8_t>(digit));
-    }
+    for (const int digit : digits) body.push_back(static_cast<std::uint8_t>(digit));
     return numberFromBytes(body);
 }
 
@@ -109,9 +97,7 @@ void readIntegerDigits(Cursor &cursor, DecimalDigits &number) {
     }
     while (isDigit(cursor.peek())) {
         number.anyDigit = true;
-        if (number.kept.size() < kKeptDigitCharacters) {
-            number.kept += cursor.peek();
-        }
+        if (number.kept.size() < kKeptDigitCharacters) number.kept += cursor.peek();
         ++number.point;
         cursor.advance();
     }
@@ -120,31 +106,24 @@ void readIntegerDigits(Cursor &cursor, DecimalDigits &number) {
 void readFractionDigits(Cursor &cursor, DecimalDigits &number) {
     while (isDigit(cursor.peek())) {
         number.anyDigit = true;
-        if (number.kept.empty() && cursor.peek() == '0') {
+        if (number.kept.empty() && cursor.peek() == '0')
             --number.point;
-        } else if (number.kept.size() < kKeptDigitCharacters) {
+        else if (number.kept.size() < kKeptDigitCharacters)
             number.kept += cursor.peek();
-        }
         cursor.advance();
     }
 }
 
 // Reads an exponent field; false when it reaches the limit.
 bool readExponent(Cursor &cursor, DecimalDigits &number) {
-    if (cursor.peek() != 'e' && cursor.peek() != 'E') {
-        return true;
-    }
+    if (cursor.peek() != 'e' && cursor.peek() != 'E') return true;
     cursor.advance();
     const bool negative = cursor.peek() == '-';
-    if (negative || cursor.peek() == '+') {
-        cursor.advance();
-    }
+    if (negative || cursor.peek() == '+') cursor.advance();
     long exponent = 0;
     while (isDigit(cursor.peek())) {
         exponent = exponent * 10 + (cursor.peek() - '0');
-        if (exponent >= kExponentFieldLimit) {
-            return false;
-        }
+        if (exponent >= kExponentFieldLimit) return false;
         cursor.advance();
     }
     number.point += negative ? -exponent : exponent;
@@ -155,20 +134,12 @@ bool readExponent(Cursor &cursor, DecimalDigits &number) {
 // range.
 NumberResult buildDecimal(const DecimalDigits &number, bool negative, std::size_t consumed) {
     long biasedDecimal = 128 + number.point;
-    if (biasedDecimal < 0) {
-        return failed(-2);
-    }
-    if (biasedDecimal % 2 != 0) {
-        ++biasedDecimal;
-    }
-    if (biasedDecimal / 2 > 124) {
-        return failed(-1);
-    }
+    if (biasedDecimal < 0) return failed(-2);
+    if (biasedDecimal % 2 != 0) ++biasedDecimal;
+    if (biasedDecimal / 2 > 124) return failed(-1);
     Exact exact;
     exact.negative = negative;
-    if (!number.kept.empty()) {
-        exact.magnitude = mpz_class(number.kept);
-    }
+    if (!number.kept.empty()) exact.magnitude = mpz_class(number.kept);
     exact.exp10 = number.point - static_cast<long>(number.kept.size());
     return {pack(exact), static_cast<std::int32_t>(consumed)};
 }
@@ -187,9 +158,7 @@ struct Shown {
 
 // S rounded half up to `kept` characters (padded with zeros when longer).
 mpz_class roundedDigits(const Shown &shown, long kept) {
-    if (kept >= shown.count()) {
-        return shown.integer() * powerOf10(kept - shown.count());
-    }
+    if (kept >= shown.count()) return shown.integer() * powerOf10(kept - shown.count());
     return divideRoundingHalfUp(shown.integer(), shown.count() - kept);
 }
 
@@ -209,9 +178,7 @@ std::string twoDigits(long value) {
 // d.ddddE+xx filling the width (after the sign) exactly.
 TextResult scientific(const Shown &shown, long width) {
     const long mantissaDigits = width - 5;
-    if (mantissaDigits < 1) {
-        return notFitting();
-    }
+    if (mantissaDigits < 1) return notFitting();
     mpz_class mantissa = roundedDigits(shown, mantissaDigits);
     long exponent = shown.point - 1;
     if (mantissa == powerOf10(mantissaDigits)) {
@@ -228,9 +195,7 @@ TextResult scientific(const Shown &shown, long width) {
 }
 
 std::string withoutTrailingZeros(std::string text) {
-    while (!text.empty() && text.back() == '0') {
-        text.pop_back();
-    }
+    while (!text.empty() && text.back() == '0') text.pop_back();
     return text;
 }
 
@@ -242,16 +207,10 @@ std::string paddedTo(const mpz_class &value, long width) {
 
 // A value below 1 with `places` characters after the point.
 TextResult plainBelowOne(const Shown &shown, long places) {
-    if (places < 1) {
-        return notFitting();
-    }
+    if (places < 1) return notFitting();
     const mpz_class shownPlaces = roundedDigits(shown, places + shown.point);
-    if (shownPlaces == 0) {
-        return {0, "", TextResult::Freedom::TextAndResult}; // no significant digit fits
-    }
-    if (shownPlaces == powerOf10(places)) {
-        return written(signOf(shown) + "1");
-    }
+    if (shownPlaces == 0) return {0, "", TextResult::Freedom::TextAndResult}; // no significant digit fits
+    if (shownPlaces == powerOf10(places)) return written(signOf(shown) + "1");
     return written(signOf(shown) + "." + withoutTrailingZeros(paddedTo(shownPlaces, places)));
 }
 
@@ -261,9 +220,8 @@ TextResult plainFromOne(const Shown &shown, long places, long width) {
     const mpz_class rounded = roundedDigits(shown, places);
     const mpz_class unit = powerOf10(fractionPlaces);
     const std::string integerPart = mpz_class(rounded / unit).get_str();
-    if (static_cast<long>(integerPart.size()) > width) {
+    if (static_cast<long>(integerPart.size()) > width)
         return scientific(shown, width); // the carry made the integer part too long
-    }
     const std::string fraction = withoutTrailingZeros(paddedTo(rounded % unit, fractionPlaces));
     return written(signOf(shown) + integerPart + (fraction.empty() ? "" : "." + fraction));
 }
@@ -272,45 +230,27 @@ TextResult plainFromOne(const Shown &shown, long places, long width) {
 
 NumberResult hexAsciiToNumber(std::string_view text) {
     Cursor cursor(text);
-    while (cursor.peek() == ' ' || cursor.peek() == '\t') {
-        cursor.advance();
-    }
+    while (cursor.peek() == ' ' || cursor.peek() == '\t') cursor.advance();
     const bool negative = cursor.peek() == '-';
-    if (negative || cursor.peek() == '+') {
-        cursor.advance();
-    }
-    if (startsHexPrefix(cursor)) {
-        cursor.advance(2);
-    }
-    while (cursor.peek() == '0') {
-        cursor.advance();
-    }
+    if (negative || cursor.peek() == '+') cursor.advance();
+    if (startsHexPrefix(cursor)) cursor.advance(2);
+    while (cursor.peek() == '0') cursor.advance();
     Bytes value = zeroNumber();
     for (int digit; (digit = hexDigitValue(cursor.peek())) >= 0; cursor.advance()) {
         value = multiplySmall(value, 16);
-        if (digit != 0) {
-            value = add(value, fromWord(static_cast<std::uint16_t>(digit)).value).value;
-        }
+        if (digit != 0) value = add(value, fromWord(static_cast<std::uint16_t>(digit)).value).value;
     }
-    if (negative) {
-        value = negate(value).value;
-    }
+    if (negative) value = negate(value).value;
     return {value, static_cast<std::int32_t>(cursor.position())};
 }
 
 NumberResult asciiToNumber(std::string_view text) {
     Cursor cursor(text);
-    while (isWhiteSpace(cursor.peek())) {
-        cursor.advance();
-    }
-    if (cursor.peek() == '\0') {
-        return failed(0);
-    }
+    while (isWhiteSpace(cursor.peek())) cursor.advance();
+    if (cursor.peek() == '\0') return failed(0);
     const std::size_t signPosition = cursor.position();
     const bool negative = cursor.peek() == '-';
-    if (negative || cursor.peek() == '+') {
-        cursor.advance();
-    }
+    if (negative || cursor.peek() == '+') cursor.advance();
     if (startsHexPrefix(cursor)) {
         const std::size_t start = negative ? signPosition : cursor.position();
         const NumberResult hex = hexAsciiToNumber(text.substr(start));
@@ -318,50 +258,33 @@ NumberResult asciiToNumber(std::string_view text) {
     }
     DecimalDigits number;
     readIntegerDigits(cursor, number);
-    if (cursor.accept('.')) {
-        readFractionDigits(cursor, number);
-    }
-    if (!number.anyDigit) {
-        return failed(0);
-    }
-    if (!readExponent(cursor, number)) {
-        return failed(-1);
-    }
+    if (cursor.accept('.')) readFractionDigits(cursor, number);
+    if (!number.anyDigit) return failed(0);
+    if (!readExponent(cursor, number)) return failed(-1);
     return buildDecimal(number, negative, cursor.position());
 }
 
 TextResult toAscii(const Bytes &number, std::int32_t width) {
     const int length = lengthOf(number, LengthRule::SixBits);
-    if (length == 0 || length >= 25) {
-        return {0, "", TextResult::Freedom::None};
-    }
+    if (length == 0 || length >= 25) return {0, "", TextResult::Freedom::None};
     const Exact exact = exactOf(unpack(number, length));
     const Significand significand = significandOf(exact);
     const Shown shown{exact.negative, significand.digits, significand.point};
     long w = width & 0xFFFF;
-    if (shown.negative) {
-        --w;
-    }
-    if (shown.digits.empty()) {
-        return w < 1 ? notFitting() : written("0");
-    }
+    if (shown.negative) --w;
+    if (shown.digits.empty()) return w < 1 ? notFitting() : written("0");
     if (shown.point < 1) {
         const long zerosAfterPoint = -shown.point;
-        if (w <= zerosAfterPoint + shown.count() + 1 && zerosAfterPoint >= 4) {
-            return scientific(shown, w);
-        }
+        if (w <= zerosAfterPoint + shown.count() + 1 && zerosAfterPoint >= 4) return scientific(shown, w);
         return plainBelowOne(shown, w - 1);
     }
-    if (shown.point > w) {
-        return scientific(shown, w);
-    }
+    if (shown.point > w) return scientific(shown, w);
     const bool needsPoint = shown.count() > shown.point;
     long places = shown.point;
-    if (needsPoint && w == 1) {
+    if (needsPoint && w == 1)
         places = 1;
-    } else if (shown.point > shown.count() || w > shown.point) {
+    else if (shown.point > shown.count() || w > shown.point)
         places = w - (needsPoint ? 1 : 0);
-    }
     return plainFromOne(shown, places, w);
 }
 

@@ -1,6 +1,6 @@
 // The NUMBER record: reading the length byte, unpacking, exact values and
 // packing with the library's rounding and exponent clamp.
-#include "model_internal.h"
+#include "number_model.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -16,39 +16,27 @@ mpz_class powerOf10(long exponent) {
 }
 
 std::vector<int> base100Digits(const mpz_class &value) {
-    if (value == 0) {
-        return {};
-    }
+    if (value == 0) return {};
     std::string text = value.get_str();
-    if (text.size() % 2 != 0) {
-        text.insert(text.begin(), '0');
-    }
+    if (text.size() % 2 != 0) text.insert(text.begin(), '0');
     std::vector<int> digits;
-    for (std::size_t i = 0; i < text.size(); i += 2) {
-        digits.push_back((text[i] - '0') * 10 + (text[i + 1] - '0'));
-    }
+    for (std::size_t i = 0; i < text.size(); i += 2) digits.push_back((text[i] - '0') * 10 + (text[i + 1] - '0'));
     return digits;
 }
 
 mpz_class divideRoundingHalfUp(const mpz_class &numerator, long shift) {
-    if (shift == 0) {
-        return numerator;
-    }
+    if (shift == 0) return numerator;
     const mpz_class unit = powerOf10(shift);
     mpz_class quotient = numerator / unit;
     const mpz_class remainder = numerator - quotient * unit;
-    if (2 * remainder >= unit) {
-        ++quotient;
-    }
+    if (2 * remainder >= unit) ++quotient;
     return quotient;
 }
 
 long decimalDigitCount(const mpz_class &value) { return static_cast<long>(value.get_str().size()); }
 
 Significand significandOf(const Exact &value) {
-    if (value.magnitude == 0) {
-        return {};
-    }
+    if (value.magnitude == 0) return {};
     std::string digits = value.magnitude.get_str();
     long exp10 = value.exp10;
     while (digits.back() == '0') {
@@ -65,6 +53,12 @@ using namespace detail;
 
 namespace {
 
+// The length byte and the bytes it counts.
+std::vector<std::uint8_t> significantBytes(const Bytes &number) {
+    const int length = std::min(number[0] & 0x3F, 24);
+    return {number.begin(), number.begin() + 1 + length};
+}
+
 constexpr std::uint8_t kPositiveExponentBase = 0xC0;
 constexpr std::uint8_t kNegativeExponentBase = 0x3F;
 constexpr std::uint8_t kTerminator = 0x65;
@@ -72,9 +66,7 @@ constexpr std::uint8_t kNegativeZeroDigit = 100;
 
 Bytes writeZero(bool pad) {
     std::vector<std::uint8_t> body{kPositiveExponentBase};
-    if (pad) {
-        body.resize(4, 0);
-    }
+    if (pad) body.resize(4, 0);
     return numberFromBytes(body);
 }
 
@@ -85,36 +77,24 @@ Bytes writeDigits(bool negative, long exponent, const std::vector<int> &digits, 
     std::vector<std::uint8_t> body;
     body.push_back(
         static_cast<std::uint8_t>(negative ? kNegativeExponentBase - exponent : kPositiveExponentBase + exponent));
-    for (const int digit : digits) {
-        body.push_back(static_cast<std::uint8_t>(negative ? 100 - digit : digit));
-    }
+    for (const int digit : digits) body.push_back(static_cast<std::uint8_t>(negative ? 100 - digit : digit));
     const std::size_t terminatorBytes = negative ? 1 : 0;
-    while (pad && (body.size() + terminatorBytes) % 4 != 0) {
-        body.push_back(negative ? kNegativeZeroDigit : 0);
-    }
-    if (negative) {
-        body.push_back(kTerminator);
-    }
+    while (pad && (body.size() + terminatorBytes) % 4 != 0) body.push_back(negative ? kNegativeZeroDigit : 0);
+    if (negative) body.push_back(kTerminator);
     return numberFromBytes(body);
 }
 
 std::string decimalText(const Exact &value) {
     const Significand s = significandOf(value);
-    if (s.digits.empty()) {
-        return "0";
-    }
+    if (s.digits.empty()) return "0";
     const std::string sign = value.negative ? "-" : "";
     const long size = static_cast<long>(s.digits.size());
     if (s.point < -40 || s.point > 60) {
         const std::string rest = size > 1 ? "." + s.digits.substr(1) : "";
         return sign + s.digits.substr(0, 1) + rest + "e" + std::to_string(s.point - 1);
     }
-    if (s.point <= 0) {
-        return sign + "0." + std::string(static_cast<std::size_t>(-s.point), '0') + s.digits;
-    }
-    if (s.point >= size) {
-        return sign + s.digits + std::string(static_cast<std::size_t>(s.point - size), '0');
-    }
+    if (s.point <= 0) return sign + "0." + std::string(static_cast<std::size_t>(-s.point), '0') + s.digits;
+    if (s.point >= size) return sign + s.digits + std::string(static_cast<std::size_t>(s.point - size), '0');
     return sign + s.digits.substr(0, static_cast<std::size_t>(s.point)) + "." +
            s.digits.substr(static_cast<std::size_t>(s.point));
 }
@@ -123,17 +103,13 @@ std::string decimalText(const Exact &value) {
 
 int lengthOf(const Bytes &number, LengthRule rule) {
     const std::uint8_t byte = number[0];
-    if (rule == LengthRule::FourBitsWhenTopSet && (byte & 0x80) != 0) {
-        return byte & 0x0F;
-    }
+    if (rule == LengthRule::FourBitsWhenTopSet && (byte & 0x80) != 0) return byte & 0x0F;
     return byte & 0x3F;
 }
 
 Unpacked unpack(const Bytes &number, int length) {
     Unpacked result;
-    if (length < 2 || length > 24) {
-        return result;
-    }
+    if (length < 2 || length > 24) return result;
     std::uint8_t exponentByte = number[1];
     int lastDigitByte = length;
     if (exponentByte < 0x80) {
@@ -145,9 +121,7 @@ Unpacked unpack(const Bytes &number, int length) {
         result.digits.push_back(result.negative ? 100 - number[static_cast<std::size_t>(i)]
                                                 : number[static_cast<std::size_t>(i)]);
     }
-    while (!result.digits.empty() && result.digits.back() == 0) {
-        result.digits.pop_back();
-    }
+    while (!result.digits.empty() && result.digits.back() == 0) result.digits.pop_back();
     result.exponent = (exponentByte & 0x7F) - 64;
     return result;
 }
@@ -155,22 +129,9 @@ Unpacked unpack(const Bytes &number, int length) {
 Exact exactOf(const Unpacked &value) {
     Exact exact;
     exact.negative = value.negative && !value.isZero();
-    for (const int digit : value.digits) {
-        exact.magnitude = exact.magnitude * 100 + digit;
-    }
+    for (const int digit : value.digits) exact.magnitude = exact.magnitude * 100 + digit;
     exact.exp10 = 2L * (value.exponent - static_cast<long>(value.digits.size()));
     return exact;
-}
-
-mpq_class rationalOf(const Exact &value) {
-    mpq_class result(value.magnitude);
-    if (value.exp10 >= 0) {
-        result *= mpq_class(powerOf10(value.exp10));
-    } else {
-        result /= mpq_class(powerOf10(-value.exp10));
-    }
-    result.canonicalize();
-    return value.negative ? mpq_class(-result) : result;
 }
 
 int compareMagnitudes(const Exact &a, const Exact &b) {
@@ -181,9 +142,7 @@ int compareMagnitudes(const Exact &a, const Exact &b) {
 }
 
 Bytes pack(const Exact &value, bool pad) {
-    if (value.magnitude == 0) {
-        return writeZero(pad);
-    }
+    if (value.magnitude == 0) return writeZero(pad);
     mpz_class magnitude = value.magnitude;
     long exp10 = value.exp10;
     if (exp10 % 2 != 0) { // align the digits on the base-100 grid
@@ -206,8 +165,7 @@ Bytes pack(const Exact &value, bool pad) {
         digits.pop_back();
         ++power;
     }
-    const long exponent = std::clamp(power + static_cast<long>(digits.size()), static_cast<long>(kMinExponent),
-                                     static_cast<long>(kMaxExponent));
+    const long exponent = std::clamp(power + static_cast<long>(digits.size()), -60L, 60L);
     return writeDigits(value.negative, exponent, digits, pad);
 }
 
@@ -220,11 +178,6 @@ Bytes numberFromBytes(const std::vector<std::uint8_t> &afterLengthByte) {
     number[0] = static_cast<std::uint8_t>(afterLengthByte.size());
     std::copy(afterLengthByte.begin(), afterLengthByte.end(), number.begin() + 1);
     return number;
-}
-
-std::vector<std::uint8_t> significantBytes(const Bytes &number) {
-    const int length = std::min(number[0] & 0x3F, 24);
-    return {number.begin(), number.begin() + 1 + length};
 }
 
 bool sameNumber(const Bytes &a, const Bytes &b) { return significantBytes(a) == significantBytes(b) && a[0] == b[0]; }
@@ -242,12 +195,8 @@ std::string hexOf(const Bytes &number) {
 
 std::string describe(const Bytes &number) {
     const int length = lengthOf(number, LengthRule::SixBits);
-    if (length == 0) {
-        return "null";
-    }
-    if (length >= 25) {
-        return "invalid length " + std::to_string(length);
-    }
+    if (length == 0) return "null";
+    if (length >= 25) return "invalid length " + std::to_string(length);
     return decimalText(exactOf(unpack(number, length)));
 }
 
