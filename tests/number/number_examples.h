@@ -42,6 +42,9 @@ inline constexpr Read kReads[] = {
     {"00012.3400", 10, "03 C1 0C 22"},
     {"5e", 2, "02 C1 05"},
     {"\t\n 42 ", 5, "02 C1 2A"},
+    // A first dropped digit of exactly 50 rounds up; 49 does not.
+    {"1.0000000000000000000000000000000000000000000050", 48, "18 C1 01 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 01"},
+    {"1.0000000000000000000000000000000000000000000049", 48, "02 C1 01"},
     // 47 significant characters are kept, the 48th is dropped unrounded but
     // still counts as a place; the packing rounds to 23 digits.
     {"12345678901234567890123456789012345678901234567899", 50,
@@ -190,6 +193,9 @@ inline constexpr Compared kDateCompared[] = {
     {"45000.5", "45000.50000000000000001", 0},
     {"45000.5", "45000.500000000000001", -1},
     {"1e-17", "0", 1},
+    // Differences below 3e-16 are the same moment.
+    {"1.0000000000000003", "1", 1},
+    {"1.00000000000000029", "1", 0},
     {"#00", "1", -1},
     {"-1", "1", -1},
     {"2", "1", 1},
