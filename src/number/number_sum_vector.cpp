@@ -1,6 +1,8 @@
 // Sums and differences of NUMBERs on 16-byte vectors: both records read into
 // areas, the smaller operand shifted under the larger, its complement added
 // for a difference, every carry resolved at once, and the area packed.
+#include <cstdlib>
+
 #include "number/number_vectors.h"
 
 #if defined(NUM_HAVE_VECTORS)
@@ -24,15 +26,18 @@ using namespace numvec;
     // The larger magnitude into x, without branching on the order.
     SwapIf(swapped, x.digits, y.digits);
     const bool largerZero = swapped ? y.zero : x.zero, smallerZero = swapped ? x.zero : y.zero;
-    const int largerBiased = swapped ? y.biased : x.biased, smallerBiased = swapped ? x.biased : y.biased;
+    const int largerBiased = swapped ? y.biased : x.biased;
     if (largerZero) {
         NumSetZero(result);
         return true;
     }
     // The smaller operand under the larger: its digits beyond place 0 are
-    // dropped unrounded.
-    const int gap = largerBiased - smallerBiased;
-    const int shift = smallerZero || gap > 24 ? 24 : gap;
+    // dropped unrounded.  The gap comes from the exponents alone (the
+    // digits decide the order only when the exponents are equal, and then
+    // there is no gap), so that the shuffle need not wait for the digits'
+    // comparison; a gap past the area, or a zero operand, is rare.
+    int shift = std::abs(ex - ey);
+    if (__builtin_expect(smallerZero || shift > 24, 0)) shift = 24;
     const Area aligned = ShiftDown(y.digits, shift);
     __m128i low = aligned.low, high = aligned.high;
     // A difference adds the complement, 99 - d in places 0 to 23, plus one.

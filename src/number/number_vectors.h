@@ -219,12 +219,17 @@ NUM_VECTOR bool ReadOperand(const NUMBER *n, Operand &v) {
     const int kept = dropped < 0 ? 0 : dropped + 1;
     // Rounding up adds one at the lowest kept place that is not a 99 and
     // clears the 99s under it; past a run of 99s up to the top, the one
-    // lands a place above the top.
+    // lands a place above the top.  Both are rare.  This packing ends the
+    // critical path of every operation, and branches for the rare cases let
+    // the common one go on without waiting for the search through the 99s.
+    // (They are written with __builtin_expect: with [[unlikely]] the
+    // compiler kept its conditional moves.)
     const uint32_t keptPlaces = ~0u << kept;
-    const int landing = std::countr_zero(~ninetyNines & keptPlaces);
-    const int from = roundUp ? landing : kept;
-    const int lowest = roundUp ? landing : std::countr_zero(nonZero & keptPlaces);
-    top = from > top ? from : top;
+    int from = kept;
+    const bool pastNines = roundUp & ((ninetyNines >> kept) & 1);
+    if (__builtin_expect(pastNines, 0)) from = std::countr_zero(~ninetyNines & keptPlaces);
+    const int lowest = roundUp ? from : std::countr_zero(nonZero & keptPlaces);
+    if (__builtin_expect(from > top, 0)) top = from;
     const Area keep = PlacesFrom(from), one = PlaceOne(from);
     const __m128i up = _mm_set1_epi8(static_cast<char>(-static_cast<int>(roundUp)));
     a.low = _mm_add_epi8(_mm_and_si128(a.low, keep.low), _mm_and_si128(one.low, up));
