@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "number/number_core.h"
+#include "number/number_sum_words.h"
 
 namespace {
 
@@ -24,17 +25,16 @@ int CompareMagnitudes(const NumUnpacked &a, const NumUnpacked &b) {
     return 0;
 }
 
-// The sum digit by digit, for processors without byte shuffles and for
-// records the vector path leaves.  Kept out of line, so that the common
-// path does not set up this one's frame.
+// The sum digit by digit, for the records that the word path leaves.  Kept
+// out of line, so that the common path does not set up this one's frame.
 [[gnu::noinline]] int AddOrSubtractDigits(NUMBER *result, const NUMBER *a, const NUMBER *b, bool subtract) {
     NumUnpacked larger = NumUnpackRecord(a, NumArithLengthOf(a));
     NumUnpacked smaller = NumUnpackRecord(b, NumArithLengthOf(b));
     const bool bNegative = smaller.negative, aNegative = larger.negative;
     const bool swapped = CompareMagnitudes(larger, smaller) < 0;
     if (swapped) std::swap(larger, smaller);
-    const int index = NumSumIndex(aNegative, bNegative, subtract, swapped);
-    const bool subtractMagnitudes = kNumSumSubtracts[index];
+    const bool subtractMagnitudes = NumSumSubtracts(aNegative, bNegative, subtract);
+    const bool negative = NumSumNegative(aNegative, bNegative, subtract, swapped);
     if (larger.IsZero()) {
         NumSetZero(result);
         return result->bLength;
@@ -59,15 +59,16 @@ int CompareMagnitudes(const NumUnpacked &a, const NumUnpacked &b) {
         work[1 + i] = static_cast<uint8_t>(d);
     }
     work[0] = static_cast<uint8_t>(subtractMagnitudes ? 0 : carry);
-    return NumPackRecord(result, work, 1 + kSumArea, kNumSumNegative[index], larger.biased + 1);
+    return NumPackRecord(result, work, 1 + kSumArea, negative, larger.biased + 1);
 }
 
-int AddOrSubtract(NUMBER *result, const NUMBER *a, const NUMBER *b, bool subtract) {
-    if (NumAddOrSubtractOnVectors(result, a, b, subtract)) return result->bLength;
+[[gnu::always_inline]] inline int AddOrSubtract(NUMBER *result, const NUMBER *a, const NUMBER *b, bool subtract) {
+    if (numwords::AddOrSubtract(result, a, b, subtract)) return result->bLength;
     return AddOrSubtractDigits(result, a, b, subtract);
 }
 
-// The product digit by digit, as the sum above.
+// The product digit by digit, for processors without byte shuffles and for
+// records the vector path leaves; out of line as the sum above.
 [[gnu::noinline]] int MultiplyDigits(NUMBER *result, const NUMBER *a, const NUMBER *b) {
     const NumUnpacked x = NumUnpackRecord(a, NumArithLengthOf(a));
     const NumUnpacked y = NumUnpackRecord(b, NumArithLengthOf(b));

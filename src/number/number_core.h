@@ -69,20 +69,17 @@ void NumMulSmall(NUMBER *n, int factor);
 // straight.
 int NumReadDecimal(NUMBER *out, const char *text, bool negative);
 
-// The sign rules of a sum: with the operands' signs, the operation and which
-// operand has the larger magnitude (swapped: the second), whether the
-// magnitudes are subtracted and whether the result is negative.
-inline int NumSumIndex(bool aNegative, bool bNegative, bool subtract, bool swapped) {
-    return static_cast<int>(bNegative) | static_cast<int>(aNegative) << 1 | static_cast<int>(subtract) << 2 |
-           static_cast<int>(swapped) << 3;
+// The sign rules of a sum.  The magnitudes are subtracted when the signs
+// differ for an addition or agree for a subtraction; the result takes the
+// sign of the larger magnitude, with b's sign turned for a subtraction
+// (swapped: b's magnitude is the larger).
+inline bool NumSumSubtracts(bool aNegative, bool bNegative, bool subtract) { return aNegative ^ bNegative ^ subtract; }
+inline bool NumSumNegative(bool aNegative, bool bNegative, bool subtract, bool swapped) {
+    return swapped ? bNegative != subtract : aNegative;
 }
-inline constexpr bool kNumSumSubtracts[16] = {0, 1, 1, 0, 1, 0, 0, 1, 0, 1, 1, 0, 1, 0, 0, 1};
-inline constexpr bool kNumSumNegative[16] = {0, 0, 1, 1, 0, 0, 1, 1, 0, 1, 0, 1, 1, 0, 1, 0};
 
-// a + b or a - b on 16-byte vectors, where the processor has byte shuffles.
-// False when it has not, or when a record needs the careful reader.
-bool NumAddOrSubtractOnVectors(NUMBER *result, const NUMBER *a, const NUMBER *b, bool subtract);
-// a x b the same way.
+// a x b on 16-byte vectors, where the processor has byte shuffles.  False
+// when it has not, or when a record needs the careful reader.
 bool NumMultiplyOnVectors(NUMBER *result, const NUMBER *a, const NUMBER *b);
 
 // The null value (length 0) and zero (01 C0).

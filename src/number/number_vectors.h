@@ -1,12 +1,11 @@
-// NUMBER digits on 16-byte vectors, for the arithmetic's fast paths.
+// NUMBER digits on 16-byte vectors, for the fast paths of products and
+// quotients.
 //
 // A value lies in two vectors with its base-100 digits in order of weight:
 // byte k of (low, high) holds the digit of weight 100^k in an area of 25
 // places, 0 to 24.  Reading a record reverses its digits into that order
-// (its first digit at place 23), so that the carry out of byte k goes to bit
-// k + 1 of a byte mask, as in an integer addition, and one addition on two
-// masks resolves every chain of carries at once.  Packing turns an area
-// back into a record.
+// (its first digit at place 23), the order in which multiply-adds gather
+// places into limbs.  Packing turns an area back into a record.
 //
 // Everything here uses byte shuffles, which the baseline processor lacks:
 // callers check numvec::enabled first.
@@ -97,27 +96,6 @@ NUM_VECTOR uint32_t NonZeroPlaces(const Area &a) {
     return ~ByteMask(_mm_cmpeq_epi8(a.low, zero), _mm_cmpeq_epi8(a.high, zero));
 }
 
-// The bytes of 16 mask bits: 0xFF where a bit is set.
-NUM_VECTOR __m128i SpreadBits(uint32_t bits) {
-    const __m128i spread = _mm_shuffle_epi8(_mm_cvtsi32_si128(static_cast<int>(bits)),
-                                            _mm_setr_epi8(0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1));
-    const __m128i bit = _mm_setr_epi8(1, 2, 4, 8, 16, 32, 64, -128, 1, 2, 4, 8, 16, 32, 64, -128);
-    return _mm_cmpeq_epi8(_mm_and_si128(spread, bit), bit);
-}
-
-NUM_VECTOR __m128i Select(bool c, __m128i yes, __m128i no) {
-    return _mm_xor_si128(no, _mm_and_si128(_mm_xor_si128(yes, no), _mm_set1_epi8(static_cast<char>(-c))));
-}
-
-// Exchanges two areas when swap holds.
-NUM_VECTOR void SwapIf(bool swap, Area &a, Area &b) {
-    const __m128i mask = _mm_set1_epi8(static_cast<char>(-static_cast<int>(swap)));
-    const __m128i low = _mm_and_si128(_mm_xor_si128(a.low, b.low), mask);
-    const __m128i high = _mm_and_si128(_mm_xor_si128(a.high, b.high), mask);
-    a = {_mm_xor_si128(a.low, low), _mm_xor_si128(a.high, high)};
-    b = {_mm_xor_si128(b.low, low), _mm_xor_si128(b.high, high)};
-}
-
 // The area moved s places (0 to 24) towards the lower places; places moved
 // below 0 are dropped.
 NUM_VECTOR Area ShiftDown(const Area &a, int s) {
@@ -132,26 +110,6 @@ NUM_VECTOR Area ShiftUp(const Area &a, int s) {
     const __m128i within = Load(kShift.index + 16 - s);
     return {_mm_shuffle_epi8(a.low, within),
             _mm_or_si128(_mm_shuffle_epi8(a.high, within), _mm_shuffle_epi8(a.low, Load(kShift.index + 32 - s)))};
-}
-
-// Resolves the carries of digit sums of 0 to 199 a byte, with a carry into
-// place 0: a byte of 100 or more carries one into the next place, a 99
-// passes on a carry it receives.  Carries into places outside `places` are
-// dropped.
-NUM_VECTOR void ResolveCarries(Area &a, uint32_t carryIn, uint32_t places) {
-    const __m128i nines = _mm_set1_epi8(99), zero = _mm_setzero_si128();
-    const uint32_t generate = ~ByteMask(_mm_cmpeq_epi8(_mm_subs_epu8(a.low, nines), zero),
-                                        _mm_cmpeq_epi8(_mm_subs_epu8(a.high, nines), zero));
-    const uint32_t pass = ByteMask(_mm_cmpeq_epi8(a.low, nines), _mm_cmpeq_epi8(a.high, nines));
-    const uint32_t chain = generate | pass;
-    const uint32_t carries = ((chain + generate + carryIn) ^ chain ^ generate) & places;
-    // Adding a carry is subtracting the all-ones byte; each sum of 100 or
-    // more then loses 100 (min picks s - 100 exactly when it did not wrap).
-    const __m128i hundred = _mm_set1_epi8(100);
-    const __m128i low = _mm_sub_epi8(a.low, SpreadBits(carries & 0xFFFF));
-    const __m128i high = _mm_sub_epi8(a.high, SpreadBits(carries >> 16));
-    a.low = _mm_min_epu8(low, _mm_sub_epi8(low, hundred));
-    a.high = _mm_min_epu8(high, _mm_sub_epi8(high, hundred));
 }
 
 // 100 - b in every byte where sign is all ones, b where it is zero: the

@@ -14,16 +14,14 @@
 
 namespace numwords {
 
+// Sums take the word path on every processor; tests turn it off to compare
+// it with the careful path.
+inline bool enabled = true;
+
 constexpr uint64_t kTen8 = 100000000ULL;
 constexpr uint64_t kTen16 = 10000000000000000ULL;
 
 constexpr uint64_t EveryByte(uint8_t b) { return 0x0101010101010101ULL * b; }
-
-// All ones when c holds, else 0.  The fast paths choose with masks rather
-// than branches: the signs and digit counts of a stream of values are not
-// predictable, and a compiler may turn a conditional choice into a branch.
-inline uint64_t MaskIf(bool c) { return uint64_t{0} - static_cast<uint64_t>(c); }
-inline uint64_t Choose(bool c, uint64_t yes, uint64_t no) { return no ^ ((yes ^ no) & MaskIf(c)); }
 
 // Eight bytes from memory as a word, the first byte on top.
 inline uint64_t LoadWord(const uint8_t *p) {
@@ -94,15 +92,12 @@ inline uint64_t ValueWord(uint64_t v) {
 // a + b + carry digit by digit in base 100; carry is the carry in and out.
 inline uint64_t AddDigits(uint64_t a, uint64_t b, unsigned &carry) {
     // Each byte of a + 156 is at most 255, and carries out exactly when the
-    // digit sum reaches 100.
-    const uint64_t biased = a + EveryByte(156);
-    const uint64_t partial = biased + b;
-    const uint64_t sum = partial + carry;
-    const unsigned carryOut = (partial < biased) | (sum < partial);
-    // Carries out of bytes 0..6 are the carries into bytes 1..7.
-    const uint64_t carried = (((biased ^ b ^ sum) & 0x0101010101010100ULL) >> 8) | (uint64_t{carryOut} << 56);
-    carry = carryOut;
-    return sum - (~carried & EveryByte(1)) * 156;
+    // digit sum reaches 100.  A byte that did not carry holds 156 to 255, a
+    // byte that did holds the digit, below 100: its top bit tells which,
+    // and the top byte's tells whether the word carried.
+    const uint64_t sum = a + EveryByte(156) + b + carry;
+    carry = static_cast<unsigned>(~sum >> 63);
+    return sum - ((sum >> 7) & EveryByte(1)) * 156;
 }
 
 // Moves the digits of w[0..n) s places (0 or more) towards the end; digits
@@ -143,58 +138,63 @@ inline bool ReadWords(const NUMBER *n, int length, NumWords &v) {
     for (int j = 0; j < 3; ++j) {
         const uint64_t mask = masks[j];
         const uint64_t bytes = raw[j] & mask;
-        const uint64_t w = Choose(negative, (EveryByte(100) & mask) - bytes, bytes);
+        uint64_t w = bytes;
+        if (negative) w = (EveryByte(100) & mask) - bytes;
         // A byte of 100 or more sets its top bit here.  A byte of 228 or
         // more also carries into the byte above, which does not matter.
         flags |= (w + EveryByte(28)) | w;
         v.w[j] = w;
     }
     v.negative = negative;
-    v.biased = (exponent ^ static_cast<int>(MaskIf(negative) & 0xFF)) & 0x7F;
-    return (flags & EveryByte(0x80)) == 0 && (v.IsZero() || (v.w[0] >> 56) != 0);
+    v.biased = (negative ? ~exponent : exponent) & 0x7F;
+    return (flags & EveryByte(0x80)) == 0 && (count == 0 || (v.w[0] >> 56) != 0);
 }
 
 // Adds a carry (0 or 1) into the last digit of a word, base 100; carry is
 // the carry in and out.
-inline uint64_t CarryIntoDigits(uint64_t w, unsigned &carry) {
-    const uint64_t biased = w + EveryByte(156);
-    const uint64_t sum = biased + carry;
-    const unsigned carryOut = sum < biased;
-    const uint64_t carried = (((biased ^ sum) & 0x0101010101010100ULL) >> 8) | (uint64_t{carryOut} << 56);
-    carry = carryOut;
-    return sum - (~carried & EveryByte(1)) * 156;
-}
+inline uint64_t CarryIntoDigits(uint64_t w, unsigned &carry) { return AddDigits(w, 0, carry); }
 
-// Digits of a word from the last one that is not zero to its end: 8 - (its
-// trailing zero digits); a zero word has none.
-inline int DigitsThrough(uint64_t w) {
-    return 8 - static_cast<int>(static_cast<unsigned>(std::countr_zero(w | (uint64_t{1} << 63))) >> 3) - (w == 0);
+// The digits of three words up to the last one that is not zero; the first
+// digit is not zero.
+inline int DigitsInUse(uint64_t x0, uint64_t x1, uint64_t x2) {
+    if (x2) return 24 - (std::countr_zero(x2) >> 3);
+    if (x1) return 16 - (std::countr_zero(x1) >> 3);
+    return 8 - (std::countr_zero(x0) >> 3);
 }
 
 // Packs 0.x0 x1 x2 x 100^(biased - 64), 24 digits whose first is not zero,
 // as NumPack does: rounded half up on the first digit that does not fit (23
 // digits kept, 22 when negative), exponent clamped, trailing zeros dropped.
-// Writes the whole record and returns its length byte.  Branch-free but for
-// a carry past the first digit: the digit counts and signs of a stream of
-// values are not predictable.
-inline int PackDigits(NUMBER *out, uint64_t x0, uint64_t x1, uint64_t x2, bool negative, int biased) {
+// Writes the whole record and returns its length byte.
+// Inlined, so that its callers' words stay in registers.
+[[gnu::always_inline]] inline int PackDigits(NUMBER *out, uint64_t x0, uint64_t x1, uint64_t x2, bool negative,
+                                             int biased) {
     // The first dropped digit is the 24th (the 23rd when negative).
     const int droppedShift = 8 * static_cast<int>(negative);
     const bool roundUp = (static_cast<unsigned>(x2 >> droppedShift) & 0xFF) >= 50;
     x2 &= ~uint64_t{0xFF} << droppedShift;
-    unsigned carry = 0;
-    x2 = AddDigits(x2, uint64_t{roundUp} << (droppedShift + 8), carry);
-    x1 = CarryIntoDigits(x1, carry);
-    x0 = CarryIntoDigits(x0, carry);
-    if (carry) {
-        // A run of 99s carried past the first digit: the value is 1, one
-        // place higher.
-        x0 = uint64_t{1} << 56;
-        x1 = x2 = 0;
-        ++biased;
+    // Rounding up adds one to the last kept digit, which carries on only
+    // when that digit is a 99: rarely, so the carry through the words takes
+    // a branch instead of lying on every packing's path.
+    const int keptShift = droppedShift + 8;
+    if (roundUp) {
+        if (__builtin_expect(((x2 >> keptShift) & 0xFF) != 99, 1)) {
+            x2 += uint64_t{1} << keptShift;
+        } else {
+            unsigned carry = 0;
+            x2 = AddDigits(x2, uint64_t{1} << keptShift, carry);
+            x1 = CarryIntoDigits(x1, carry);
+            x0 = CarryIntoDigits(x0, carry);
+            if (carry) {
+                // A run of 99s carried past the first digit: the value is
+                // 1, one place higher.
+                x0 = uint64_t{1} << 56;
+                x1 = x2 = 0;
+                ++biased;
+            }
+        }
     }
-    const int d1 = DigitsThrough(x1), d2 = DigitsThrough(x2);
-    const int count = d2 ? 16 + d2 : (d1 ? 8 + d1 : DigitsThrough(x0));
+    const int count = DigitsInUse(x0, x1, x2);
     biased = biased < kNumMinBiased ? kNumMinBiased : (biased > kNumMaxBiased ? kNumMaxBiased : biased);
     const uint64_t *masks = kDigitMasks.word[count];
     const uint64_t x[3] = {x0, x1, x2};
