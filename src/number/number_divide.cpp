@@ -22,9 +22,8 @@ constexpr uint64_t kLimb = 100000000ULL;
 // first digit go through the careful reader first.
 NumWords ReadOperand(const NUMBER *n) {
     NumWords v;
-    const int length = NumArithLengthOf(n);
-    if (numwords::ReadWords(n, length, v)) return v;
-    const NumUnpacked u = NumUnpackRecord(n, length);
+    if (numwords::ReadWords(n, v)) return v;
+    const NumUnpacked u = NumUnpackRecord(n, NumArithLengthOf(n));
     uint8_t bytes[24] = {};
     std::memcpy(bytes, u.digits, static_cast<size_t>(std::min(u.count, 23)));
     v.negative = u.negative;

@@ -7,6 +7,7 @@
 // take predicted branches instead of lying on every sum's path.
 #pragma once
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "number/number_words.h"
@@ -15,82 +16,88 @@ namespace numwords {
 
 // x's digits below y's, for values of equal exponents: digit words compare
 // as their digit sequences do.
-inline bool DigitsBelow(const NumWords &x, const NumWords &y) {
-    if (x.w[0] != y.w[0]) return x.w[0] < y.w[0];
-    if (x.w[1] != y.w[1]) return x.w[1] < y.w[1];
-    return x.w[2] < y.w[2];
+template <int W> inline bool DigitsBelow(const uint64_t *x, const uint64_t *y) {
+    for (int j = 0; j < W - 1; ++j)
+        if (x[j] != y[j]) return x[j] < y[j];
+    return x[W - 1] < y[W - 1];
 }
 
 // The word lo, its digits moved `bits` (0 to 56) towards the end, with the
 // last digits of hi, the word before it, moving in.
 inline uint64_t ShiftInFrom(uint64_t hi, uint64_t lo, int bits) { return (lo >> bits) | ((hi << 1) << (63 - bits)); }
 
-// Three digit words moved s places (0 to 24) towards the end.
-inline void ShiftWordsRight(uint64_t w[3], int s) {
+// Word i of W words moved `words` whole words (0 or more) towards the end.
+template <int W> inline uint64_t WordMovedBy(const uint64_t *w, int i, int words) {
+    uint64_t moved = 0;
+#pragma GCC unroll 3
+    for (int k = 0; k <= i; ++k) moved = words == k ? w[i - k] : moved;
+    return moved;
+}
+
+// W digit words moved s places (0 to 8W) towards the end.
+template <int W> inline void ShiftWordsRight(uint64_t *w, int s) {
     const int words = s >> 3, bits = (s & 7) * 8;
-    const uint64_t a0 = words == 0 ? w[0] : 0;
-    const uint64_t a1 = words == 0 ? w[1] : (words == 1 ? w[0] : 0);
-    const uint64_t a2 = words == 0 ? w[2] : (words == 1 ? w[1] : (words == 2 ? w[0] : 0));
-    w[0] = a0 >> bits;
-    w[1] = ShiftInFrom(a0, a1, bits);
-    w[2] = ShiftInFrom(a1, a2, bits);
+    uint64_t a[W];
+#pragma GCC unroll 3
+    for (int i = 0; i < W; ++i) a[i] = WordMovedBy<W>(w, i, words);
+    w[0] = a[0] >> bits;
+#pragma GCC unroll 3
+    for (int i = 1; i < W; ++i) w[i] = ShiftInFrom(a[i - 1], a[i], bits);
 }
 
-// Three digit words moved z places (1 to 23) towards the front.
-inline void ShiftWordsLeft(uint64_t w[3], int z) {
+// W digit words moved z places (1 to 8W - 1) towards the front.
+template <int W> inline void ShiftWordsLeft(uint64_t *w, int z) {
     const int words = z >> 3, bits = (z & 7) * 8;
-    const uint64_t a0 = words == 0 ? w[0] : (words == 1 ? w[1] : w[2]);
-    const uint64_t a1 = words == 0 ? w[1] : (words == 1 ? w[2] : 0);
-    const uint64_t a2 = words == 0 ? w[2] : 0;
-    auto in = [bits](uint64_t hi, uint64_t lo) { return (hi << bits) | ((lo >> 1) >> (63 - bits)); };
-    w[0] = in(a0, a1);
-    w[1] = in(a1, a2);
-    w[2] = a2 << bits;
+    uint64_t a[W + 1] = {};
+    for (int i = 0; i + words < W; ++i) a[i] = w[i + words];
+    for (int i = 0; i < W; ++i) w[i] = (a[i] << bits) | ((a[i + 1] >> 1) >> (63 - bits));
 }
 
-// Leading zero digits of three words, 24 when all are zero.
-inline int LeadingZeroDigits(const uint64_t w[3]) {
-    if (w[0]) return std::countl_zero(w[0]) >> 3;
-    if (w[1]) return 8 + (std::countl_zero(w[1]) >> 3);
-    return 16 + (std::countl_zero(w[2]) >> 3);
+// Leading zero digits of W words, 8W when all are zero.
+template <int W> inline int LeadingZeroDigits(const uint64_t *w) {
+    for (int j = 0; j < W; ++j)
+        if (w[j]) return 8 * j + (std::countl_zero(w[j]) >> 3);
+    return 8 * W;
 }
 
-// a + b, or a - b when subtract holds, into result.  False when a record
-// needs the careful reader.  Inlined into both exports, so that the words
-// stay in registers from the records to the result.
-[[gnu::always_inline]] inline bool AddOrSubtract(NUMBER *result, const NUMBER *a, const NUMBER *b, bool subtract) {
-    NumWords x, y;
-    if (!enabled || !ReadWords(a, NumArithLengthOf(a), x) || !ReadWords(b, NumArithLengthOf(b), y)) return false;
+// The sum or difference of two records on W words, once their headers have
+// shown that W words hold both operands aligned.  False when a record needs
+// the careful reader.
+template <int W>
+[[gnu::always_inline]] inline bool AddOrSubtractOn(NUMBER *result, const NUMBER *a, const NUMBER *b,
+                                                   const NumHeader &ha, const NumHeader &hb, bool subtract) {
+    uint64_t x[W], y[W];
+    if (!ReadDigitWords<W>(a, ha, x) || !ReadDigitWords<W>(b, hb, y)) return false;
     // Magnitude order: the exponent first (zero below all), then the digits.
     // The digits matter only between equal exponents, and only to a
     // difference, as a sum's magnitude does not depend on the order.
-    const int ex = (x.w[0] >> 56) ? x.biased : -1, ey = (y.w[0] >> 56) ? y.biased : -1;
-    const bool difference = NumSumSubtracts(x.negative, y.negative, subtract);
+    const int ex = ha.count != 0 ? ha.biased : -1, ey = hb.count != 0 ? hb.biased : -1;
+    const bool difference = NumSumSubtracts(ha.negative, hb.negative, subtract);
     bool swapped = ex < ey;
-    if (__builtin_expect(ex == ey && difference, 0)) swapped = DigitsBelow(x, y);
-    const bool negative = NumSumNegative(x.negative, y.negative, subtract, swapped);
-    uint64_t larger[3], smaller[3];
+    if (__builtin_expect(ex == ey && difference, 0)) swapped = DigitsBelow<W>(x, y);
+    const bool negative = NumSumNegative(ha.negative, hb.negative, subtract, swapped);
+    uint64_t larger[W], smaller[W];
 #pragma GCC unroll 3
-    for (int j = 0; j < 3; ++j) {
-        larger[j] = swapped ? y.w[j] : x.w[j];
-        smaller[j] = swapped ? x.w[j] : y.w[j];
+    for (int j = 0; j < W; ++j) {
+        larger[j] = swapped ? y[j] : x[j];
+        smaller[j] = swapped ? x[j] : y[j];
     }
-    const int biased = swapped ? y.biased : x.biased;
-    // The smaller operand under the larger: its digits beyond the 24th are
+    const int biased = swapped ? hb.biased : ha.biased;
+    // The smaller operand under the larger: its digits beyond the area are
     // dropped unrounded.  A zero operand has no digits to shift.
     int shift = std::abs(ex - ey);
-    if (__builtin_expect(shift > 24, 0)) shift = 24;
-    ShiftWordsRight(smaller, shift);
+    if (__builtin_expect(shift > 8 * W, 0)) shift = 8 * W;
+    ShiftWordsRight<W>(smaller, shift);
     // A difference adds the complement, 99 - d in every place, plus one, and
     // drops the carry out of the first digit.
     if (difference) {
 #pragma GCC unroll 3
-        for (int j = 0; j < 3; ++j) smaller[j] = EveryByte(99) - smaller[j];
+        for (int j = 0; j < W; ++j) smaller[j] = EveryByte(99) - smaller[j];
     }
     unsigned carry = difference;
-    uint64_t sum[3];
+    uint64_t sum[3] = {};
 #pragma GCC unroll 3
-    for (int j = 2; j >= 0; --j) sum[j] = AddDigits(larger[j], smaller[j], carry);
+    for (int j = W - 1; j >= 0; --j) sum[j] = AddDigits(larger[j], smaller[j], carry);
     if (!difference && carry) {
         // A carry out of the first digit: the sum has a digit more, and its
         // last one goes, which never decides the rounding.
@@ -101,15 +108,31 @@ inline int LeadingZeroDigits(const uint64_t w[3]) {
     int zeros = 0;
     if (__builtin_expect((sum[0] >> 56) == 0, 0)) {
         // A difference that cancelled its first digits.
-        zeros = LeadingZeroDigits(sum);
-        if (zeros == 24) {
+        zeros = LeadingZeroDigits<W>(sum);
+        if (zeros == 8 * W) {
             NumSetZero(result);
             return true;
         }
-        ShiftWordsLeft(sum, zeros);
+        ShiftWordsLeft<W>(sum, zeros);
     }
     PackDigits(result, sum[0], sum[1], sum[2], negative, biased - zeros);
     return true;
+}
+
+// a + b, or a - b when subtract holds, into result.  False when a record
+// needs the careful reader.  Inlined into both exports, so that the words
+// stay in registers from the records to the result.
+[[gnu::always_inline]] inline bool AddOrSubtract(NUMBER *result, const NUMBER *a, const NUMBER *b, bool subtract) {
+    if (!enabled) return false;
+    const NumHeader ha = ReadHeader(a), hb = ReadHeader(b);
+    // Most values in use have at most 16 digits, and most sums of them need
+    // no more once aligned: those take two words instead of three.
+    // Zero operands take three words: their exponent does not align them.
+    const int gap = ha.biased - hb.biased;
+    const int larger = gap >= 0 ? ha.count : hb.count, smaller = gap >= 0 ? hb.count : ha.count;
+    if (std::max(larger, std::abs(gap) + smaller) <= 16 && smaller != 0)
+        return AddOrSubtractOn<2>(result, a, b, ha, hb, subtract);
+    return AddOrSubtractOn<3>(result, a, b, ha, hb, subtract);
 }
 
 } // namespace numwords

@@ -121,33 +121,52 @@ struct NumWords {
     bool IsZero() const { return (w[0] | w[1] | w[2]) == 0; }
 };
 
-// Reads the bytes of a record of `length` bytes after its length byte.
-// False when the careful reader must do it: a digit byte out of range or a
-// zero first digit.  Reads all 25 bytes of the record.
-inline bool ReadWords(const NUMBER *n, int length, NumWords &v) {
+// What a record's length and exponent bytes say.  Lengths out of range
+// read as zero.
+struct NumHeader {
+    bool negative;
+    int count; // digit bytes, the terminator aside
+    int biased;
+};
+
+inline NumHeader ReadHeader(const NUMBER *n) {
+    const int length = NumArithLengthOf(n);
     const uint8_t exponent = n->bExponent;
     const bool valid = length >= 2 && length <= 24;
     const bool negative = valid && exponent < 0x80;
-    const int count = valid ? length - 1 - (negative ? 1 : 0) : 0;
+    return {negative, valid ? length - 1 - (negative ? 1 : 0) : 0, (negative ? ~exponent : exponent) & 0x7F};
+}
+
+// Reads the first W words (2 or 3) of a record's digits as its header says;
+// a record read into two words has at most 16 digits.  False when the
+// careful reader must do it: a digit byte out of range or a zero first
+// digit.  Reads all 25 bytes of the record.
+template <int W> [[gnu::always_inline]] inline bool ReadDigitWords(const NUMBER *n, const NumHeader &h, uint64_t *w) {
     const uint8_t *digits = n->bDigits;
     // The third word is read one byte early so as to stay inside the record.
-    const uint64_t raw[3] = {LoadWord(digits), LoadWord(digits + 8), LoadWord(digits + 15) << 8};
-    const uint64_t *masks = kDigitMasks.word[count];
+    const uint64_t raw[3] = {LoadWord(digits), LoadWord(digits + 8), W > 2 ? LoadWord(digits + 15) << 8 : 0};
+    const uint64_t *masks = kDigitMasks.word[h.count];
     uint64_t flags = 0;
 #pragma GCC unroll 3
-    for (int j = 0; j < 3; ++j) {
+    for (int j = 0; j < W; ++j) {
         const uint64_t mask = masks[j];
         const uint64_t bytes = raw[j] & mask;
-        uint64_t w = bytes;
-        if (negative) w = (EveryByte(100) & mask) - bytes;
+        uint64_t d = bytes;
+        if (h.negative) d = (EveryByte(100) & mask) - bytes;
         // A byte of 100 or more sets its top bit here.  A byte of 228 or
         // more also carries into the byte above, which does not matter.
-        flags |= (w + EveryByte(28)) | w;
-        v.w[j] = w;
+        flags |= (d + EveryByte(28)) | d;
+        w[j] = d;
     }
-    v.negative = negative;
-    v.biased = (negative ? ~exponent : exponent) & 0x7F;
-    return (flags & EveryByte(0x80)) == 0 && (count == 0 || (v.w[0] >> 56) != 0);
+    return (flags & EveryByte(0x80)) == 0 && (h.count == 0 || (w[0] >> 56) != 0);
+}
+
+// Reads a record into three words.  False when the careful reader must.
+inline bool ReadWords(const NUMBER *n, NumWords &v) {
+    const NumHeader h = ReadHeader(n);
+    v.negative = h.negative;
+    v.biased = h.biased;
+    return ReadDigitWords<3>(n, h, v.w);
 }
 
 // Adds a carry (0 or 1) into the last digit of a word, base 100; carry is
