@@ -124,7 +124,6 @@ struct Operand {
     Area digits;
     bool negative;
     bool zero;
-    int count;
     int biased;
 };
 
@@ -154,7 +153,6 @@ NUM_VECTOR bool ReadOperand(const NUMBER *n, Operand &v) {
     v.digits = {low, high};
     v.negative = negative;
     v.zero = count == 0;
-    v.count = count;
     v.biased = (exponent ^ (negative ? 0xFF : 0)) & 0x7F;
     return inRange && (count == 0 || firstDigit != 0);
 }
