@@ -1,6 +1,7 @@
 // Sums and differences of NUMBERs on digit words: both records read into
-// three words, the smaller operand shifted under the larger, and the digits
-// added as one 192-bit binary number.  With every byte of one addend offset
+// three words (two when both operands, aligned, fit 16 digits), the smaller
+// operand shifted under the larger, and the digits added as one 192-bit (or
+// 128-bit) binary number.  With every byte of one addend offset
 // by 156, a byte overflows exactly when its digit sum reaches 100, so the
 // processor's own carries are the decimal ones; a difference adds the
 // complement.  Everything stays in the integer registers, and the rare cases
