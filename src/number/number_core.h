@@ -40,6 +40,22 @@ inline int NumArithLengthOf(const NUMBER *n) { return (n->bLength & 0x80) ? (n->
 // A length the library can read: 1 (zero) to 24.
 inline bool NumIsValidLength(int length) { return length < 25; }
 
+// What a record's length and exponent bytes say to the arithmetic's fast
+// paths.  Lengths out of range read as zero.
+struct NumHeader {
+    bool negative;
+    int count; // digit bytes, the terminator aside
+    int biased;
+};
+
+inline NumHeader NumReadHeader(const NUMBER *n) {
+    const int length = NumArithLengthOf(n);
+    const uint8_t exponent = n->bExponent;
+    const bool valid = length >= 2 && length <= 24;
+    const bool negative = valid && exponent < 0x80;
+    return {negative, valid ? length - 1 - (negative ? 1 : 0) : 0, (negative ? ~exponent : exponent) & 0x7F};
+}
+
 // Unpacks the bytes after the length byte.  Returns the sign flag (1 for a
 // negative value).  A length below 2 or above 24 gives zero.  Digit bytes out
 // of range are read modulo 100 and leading zero digits are dropped, so that

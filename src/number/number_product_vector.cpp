@@ -36,7 +36,7 @@ NUM_VECTOR uint64_t HighLane(__m128i v) { return LowLane(_mm_unpackhi_epi64(v, v
 // reader must do it: a digit byte out of range or a zero first digit.
 // Reads all 25 bytes of the record.
 template <int L>
-[[gnu::always_inline]] NUM_VECTOR bool ReadLimbs(const NUMBER *n, const numwords::NumHeader &h, uint64_t *limbs) {
+[[gnu::always_inline]] NUM_VECTOR bool ReadLimbs(const NUMBER *n, const NumHeader &h, uint64_t *limbs) {
     const __m128i sign = _mm_set1_epi8(static_cast<char>(-static_cast<int>(h.negative)));
     // Record digits 0-15, and for a third limb 7-22; kPlaces.from holds ones
     // from index 25 up, so that the bytes from index 25 - count up are the
@@ -94,7 +94,7 @@ template <int L> [[gnu::always_inline]] inline void MultiplyLimbs(const uint64_t
 // The product of two records of at most 8L digits each.
 template <int L>
 [[gnu::always_inline]] NUM_VECTOR bool MultiplyOn(NUMBER *result, const NUMBER *a, const NUMBER *b,
-                                                  const numwords::NumHeader &ha, const numwords::NumHeader &hb) {
+                                                  const NumHeader &ha, const NumHeader &hb) {
     uint64_t p[3], q[3];
     if (!ReadLimbs<L>(a, ha, p) || !ReadLimbs<L>(b, hb, q)) return false;
     if (ha.count == 0 || hb.count == 0) {
@@ -112,7 +112,7 @@ template <int L>
 }
 
 [[gnu::target("ssse3")]] bool MultiplyOnVectors(NUMBER *result, const NUMBER *a, const NUMBER *b) {
-    const numwords::NumHeader ha = numwords::ReadHeader(a), hb = numwords::ReadHeader(b);
+    const NumHeader ha = NumReadHeader(a), hb = NumReadHeader(b);
     // Most values in use have at most 16 digits: their products read one
     // vector of each record and take four limb products instead of nine, or
     // one for at most 8 digits.

@@ -27,8 +27,9 @@ template <int W> inline bool DigitsBelow(const uint64_t *x, const uint64_t *y) {
 // last digits of hi, the word before it, moving in.
 inline uint64_t ShiftInFrom(uint64_t hi, uint64_t lo, int bits) { return (lo >> bits) | ((hi << 1) << (63 - bits)); }
 
-// Word i of W words moved `words` whole words (0 or more) towards the end.
-template <int W> inline uint64_t WordMovedBy(const uint64_t *w, int i, int words) {
+// Word i of a run of words moved `words` whole words (0 or more) towards the
+// end.
+inline uint64_t WordMovedBy(const uint64_t *w, int i, int words) {
     uint64_t moved = 0;
 #pragma GCC unroll 3
     for (int k = 0; k <= i; ++k) moved = words == k ? w[i - k] : moved;
@@ -40,7 +41,7 @@ template <int W> inline void ShiftWordsRight(uint64_t *w, int s) {
     const int words = s >> 3, bits = (s & 7) * 8;
     uint64_t a[W];
 #pragma GCC unroll 3
-    for (int i = 0; i < W; ++i) a[i] = WordMovedBy<W>(w, i, words);
+    for (int i = 0; i < W; ++i) a[i] = WordMovedBy(w, i, words);
     w[0] = a[0] >> bits;
 #pragma GCC unroll 3
     for (int i = 1; i < W; ++i) w[i] = ShiftInFrom(a[i - 1], a[i], bits);
@@ -125,7 +126,7 @@ template <int W>
 // stay in registers from the records to the result.
 [[gnu::always_inline]] inline bool AddOrSubtract(NUMBER *result, const NUMBER *a, const NUMBER *b, bool subtract) {
     if (!enabled) return false;
-    const NumHeader ha = ReadHeader(a), hb = ReadHeader(b);
+    const NumHeader ha = NumReadHeader(a), hb = NumReadHeader(b);
     // Most values in use have at most 16 digits, and most sums of them need
     // no more once aligned: those take two words instead of three.
     // Zero operands take three words: their exponent does not align them.

@@ -131,11 +131,9 @@ struct Operand {
 // reader must do it: a digit byte out of range or a zero first digit.
 // Reads all 25 bytes of the record.
 NUM_VECTOR bool ReadOperand(const NUMBER *n, Operand &v) {
-    const int length = NumArithLengthOf(n);
-    const uint8_t exponent = n->bExponent;
-    const bool valid = length >= 2 && length <= 24;
-    const bool negative = valid && exponent < 0x80;
-    const int count = valid ? length - 1 - static_cast<int>(negative) : 0;
+    const NumHeader h = NumReadHeader(n);
+    const bool negative = h.negative;
+    const int count = h.count;
     // Record digits 0-15 and 7-22; digit j goes to place 23 - j.
     const __m128i first = Load(n->bDigits), later = Load(n->bDigits + 7);
     __m128i low = _mm_shuffle_epi8(later, _mm_setr_epi8(kZ, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1));
@@ -153,7 +151,7 @@ NUM_VECTOR bool ReadOperand(const NUMBER *n, Operand &v) {
     v.digits = {low, high};
     v.negative = negative;
     v.zero = count == 0;
-    v.biased = (exponent ^ (negative ? 0xFF : 0)) & 0x7F;
+    v.biased = h.biased;
     return inRange && (count == 0 || firstDigit != 0);
 }
 

@@ -121,22 +121,6 @@ struct NumWords {
     bool IsZero() const { return (w[0] | w[1] | w[2]) == 0; }
 };
 
-// What a record's length and exponent bytes say.  Lengths out of range
-// read as zero.
-struct NumHeader {
-    bool negative;
-    int count; // digit bytes, the terminator aside
-    int biased;
-};
-
-inline NumHeader ReadHeader(const NUMBER *n) {
-    const int length = NumArithLengthOf(n);
-    const uint8_t exponent = n->bExponent;
-    const bool valid = length >= 2 && length <= 24;
-    const bool negative = valid && exponent < 0x80;
-    return {negative, valid ? length - 1 - (negative ? 1 : 0) : 0, (negative ? ~exponent : exponent) & 0x7F};
-}
-
 // Reads the first W words (2 or 3) of a record's digits as its header says;
 // a record read into two words has at most 16 digits.  False when the
 // careful reader must do it: a digit byte out of range or a zero first
@@ -163,7 +147,7 @@ template <int W> [[gnu::always_inline]] inline bool ReadDigitWords(const NUMBER 
 
 // Reads a record into three words.  False when the careful reader must.
 inline bool ReadWords(const NUMBER *n, NumWords &v) {
-    const NumHeader h = ReadHeader(n);
+    const NumHeader h = NumReadHeader(n);
     v.negative = h.negative;
     v.biased = h.biased;
     return ReadDigitWords<3>(n, h, v.w);
